@@ -1,0 +1,39 @@
+#pragma once
+// Test-only checks of hive files: a strict validator of the format's rules, and the hivex library as an
+// independent reader of content.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace regf_checks {
+
+// Every rule of the format that a hive we write must keep. Empty when the bytes are a valid, clean hive;
+// otherwise one line per problem, naming the offset.
+std::vector<std::string> validate(std::span<const std::uint8_t> bytes);
+std::vector<std::string> validate_file(const std::string& path);
+
+struct OracleValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    bool operator==(const OracleValue&) const = default;
+};
+
+// A hive's content as hivex reads it. Keys by full path from the root ("" is the root, "Software\Classes"),
+// in UTF-8 as hivex gives them; values by name ("" is the default value).
+struct OracleTree {
+    std::map<std::string, std::map<std::string, OracleValue>> keys;
+    bool operator==(const OracleTree&) const = default;
+};
+
+// std::nullopt when hivex can't open the file; `error` then says why.
+std::optional<OracleTree> hivex_read(const std::string& path, std::string* error = nullptr);
+
+// Applies changes with hivex's own writer and commits them to `path` (hivex needs an existing hive to start from).
+// Each entry of `set` creates the key path if needed and sets the listed values, replacing the key's values.
+bool hivex_write(const std::string& path, const OracleTree& set, std::string* error = nullptr);
+
+} // namespace regf_checks
