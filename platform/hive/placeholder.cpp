@@ -1,0 +1,1 @@
+// Replaced by the hive reader and writer.
