@@ -92,10 +92,12 @@ struct FileDialogAnswer {
 
 enum class MousePointer { Default = 0, Arrow = 1, Hourglass = 11 };
 
-// The printer as the program prints on it: positions in twips from the scale origin. A text is printed
-// at (currentX, currentY); printing without ending the line leaves currentX after the text, ending the line
-// moves to the scale's left edge (scaleLeft) one line lower. A line that would pass the foot of the page
-// starts a new page first. Nothing is sent before endDoc.
+// The printer as the program prints on it: positions in twips from the scale origin, which is the printable
+// area's top left corner until scaleLeft or scaleTop move it (a page point is at x - scaleLeft,
+// y - scaleTop). A text is printed at (currentX, currentY); printing without ending the line leaves currentX
+// after the text; ending the line moves to x 0 one line (of the current font) lower; a new page starts at
+// (0, 0). So an origin moved in from an edge is a margin on every line and page. A line that would pass the
+// foot of the page starts a new page first. Nothing is sent before endDoc.
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -119,7 +121,7 @@ public:
     virtual void setCurrentY(double y) = 0;
 
     // The coordinate of the printable area's left and top edge; setting -1000 puts the origin 1000 twips
-    // in from that edge.
+    // in from that edge. currentX and currentY keep their values (so the print position moves along).
     virtual double scaleLeft() const = 0;
     virtual double scaleTop() const = 0;
     virtual void setScaleLeft(double v) = 0;

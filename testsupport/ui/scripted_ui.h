@@ -11,6 +11,7 @@
 // to the test. Use endsProgram() to run a step and learn whether the program ended.
 
 #include "platform/ui_services.h"
+#include "testsupport/ui/scripted_printer.h"
 
 #include <QString>
 #include <QStringList>
@@ -62,87 +63,6 @@ struct ShownDialog {
     std::optional<QString> answer;       // the chosen file; nullopt: cancelled
 };
 
-// One piece of printed text where it landed.
-struct PrintedRun {
-    int page = 1; // 1-based within its document
-    double x = 0;
-    double y = 0;
-    QString fontName;
-    double fontSize = 0;
-    bool bold = false;
-    QString text;
-};
-
-// A printed line as text: the runs of one line joined, with blanks where a tab moved the position.
-struct PrintedLine {
-    int page = 1;
-    double y = 0;
-    QString fontName;
-    double fontSize = 0;
-    bool bold = false;
-    QString text;
-};
-
-struct PrintedDocument {
-    int pages = 1;
-    std::vector<PrintedRun> runs;
-    std::vector<PrintedLine> lines;
-    // The lines of one page, as texts.
-    QStringList pageText(int page) const;
-};
-
-// A printer with fixed metrics, so positions are predictable: a character is size × 10 twips wide, a line
-// is size × 24 twips high; the printable area is A4 (11906 × 16838 twips).
-class ScriptedPrinter : public platform::Printer {
-public:
-    static double charWidth(double points) { return points * 10.0; }
-    static double lineHeight(double points) { return points * 24.0; }
-
-    QString fontName() const override { return fontName_; }
-    void setFontName(const QString& name) override { fontName_ = name; }
-    double fontSize() const override { return fontSize_; }
-    void setFontSize(double points) override { fontSize_ = points; }
-    bool fontBold() const override { return bold_; }
-    void setFontBold(bool bold) override { bold_ = bold; }
-
-    void print(const QString& text, bool endLine = true) override;
-    void tab(int column) override;
-
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
-    void setCurrentX(double x) override { x_ = x; }
-    void setCurrentY(double y) override { y_ = y; }
-    double scaleLeft() const override { return scaleLeft_; }
-    double scaleTop() const override { return scaleTop_; }
-    void setScaleLeft(double v) override;
-    void setScaleTop(double v) override;
-    double pageWidth() const override { return 11906; }
-    double pageHeight() const override { return 16838; }
-
-    void newPage() override;
-    void endDoc() override;
-
-    // Documents sent by endDoc, oldest first; the one being printed is not among them.
-    const std::vector<PrintedDocument>& documents() const { return documents_; }
-    // The document being printed (not yet ended).
-    const PrintedDocument& pending() const { return current_; }
-
-private:
-    void place(const QString& text);
-    void lineBreak();
-
-    QString fontName_ = QStringLiteral("Arial");
-    double fontSize_ = 10;
-    bool bold_ = false;
-    double x_ = 0;
-    double y_ = 0;
-    double scaleLeft_ = 0;
-    double scaleTop_ = 0;
-    bool lineOpen_ = false;
-    PrintedDocument current_;
-    std::vector<PrintedDocument> documents_;
-};
-
 class ScriptedUi : public platform::UiServices {
 public:
     ScriptedUi() = default;
@@ -162,7 +82,7 @@ public:
     // Entries not used yet.
     int pending() const { return static_cast<int>(script_.size()); }
 
-    // Runs at every doEvents(): a test presses a button "while events run".
+    // Runs at every doEvents() (not again while it runs): a test presses a button "while events run".
     std::function<void()> onDoEvents;
 
     // The record.
@@ -170,7 +90,7 @@ public:
     const std::vector<ShownInput>& inputs() const { return inputs_; }
     const std::vector<ShownDialog>& dialogs() const { return dialogs_; }
     // Everything shown, one line each, in order: "message 16 |title| text", "input |title| prompt",
-    // "open |title|", "save |title|", "printer setup".
+    // "open |title| ...", "save |title| ...", "printer setup", "end of program".
     const QStringList& transcript() const { return transcript_; }
     int beeps() const { return beeps_; }
     int doEventsCalls() const { return doEvents_; }
@@ -213,6 +133,7 @@ private:
     int doEvents_ = 0;
     int printerSetups_ = 0;
     bool ended_ = false;
+    bool inDoEvents_ = false;
     platform::MousePointer pointer_ = platform::MousePointer::Default;
     ScriptedPrinter printer_;
 };
