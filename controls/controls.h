@@ -5,6 +5,7 @@
 #include "controls/combo_box.h"
 #include "controls/command_button.h"
 #include "controls/common_dialog.h"
+#include "controls/folder_lists.h"
 #include "controls/form.h"
 #include "controls/frame.h"
 #include "controls/label.h"
