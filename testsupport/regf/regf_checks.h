@@ -36,4 +36,7 @@ std::optional<OracleTree> hivex_read(const std::string& path, std::string* error
 // Each entry of `set` creates the key path if needed and sets the listed values, replacing the key's values.
 bool hivex_write(const std::string& path, const OracleTree& set, std::string* error = nullptr);
 
+// A tiny valid hive built by hand: a root key with its security cell, nothing else. Minor version 3 to 6.
+std::vector<std::uint8_t> minimal_hive(std::uint32_t minor_version);
+
 } // namespace regf_checks
