@@ -11,8 +11,24 @@
 
 namespace regf_checks {
 
-// Every rule of the format that a hive we write must keep. Empty when the bytes are a valid, clean hive;
-// otherwise one line per problem, naming the offset.
+// One broken rule. `where` names the place: "base block +0x1FC" (file offset) for the header, otherwise
+// "hbin 0x1000 (file 0x2000)" or "cell 0x20 (file 0x1020)" with the offset as the hive's own references give it
+// (relative to the first hbin).
+struct Problem {
+    std::string rule; // short fixed name of the rule, e.g. "checksum", "lh-hash", "leak"
+    std::string where;
+    std::string text;
+    // Legal for Windows but not what a compact writer leaves (unshared identical descriptors, cell slack).
+    bool warning = false;
+};
+
+// Every rule of the format that a hive we write must keep, with each problem found.
+std::vector<Problem> check(std::span<const std::uint8_t> bytes);
+// "where: text [rule]", prefixed "warning: " for warnings.
+std::string to_string(const Problem& problem);
+
+// Empty when the bytes are a valid, clean, compact hive; otherwise one line per problem (warnings included),
+// naming the offset.
 std::vector<std::string> validate(std::span<const std::uint8_t> bytes);
 std::vector<std::string> validate_file(const std::string& path);
 
