@@ -49,6 +49,7 @@ struct Context {
     std::uint32_t minor = 5;
     std::uint32_t root = none;
     std::map<std::uint32_t, Cell> cells;
+    std::vector<std::uint32_t> ancestors; // keys on the path the tree walk is on
     std::vector<Problem> problems;
 
     void report(std::string rule, std::string where, std::string text, bool warning = false);

@@ -51,6 +51,10 @@ std::optional<KeySummary> check_key(Context& ctx, std::uint32_t offset, std::uin
                                     const std::string& from)
 {
     const bool is_root = parent == none;
+    if (std::find(ctx.ancestors.begin(), ctx.ancestors.end(), offset) != ctx.ancestors.end()) {
+        ctx.report("cycle", Context::at_cell(offset), "key is its own descendant, reached again from " + from);
+        return std::nullopt;
+    }
     const auto claimed = ctx.claim(offset, "key", "nk", nk_header, from);
     if (!claimed)
         return std::nullopt;
@@ -127,6 +131,7 @@ std::optional<KeySummary> check_key(Context& ctx, std::uint32_t offset, std::uin
             subkeys_known = false;
         }
         std::optional<std::u16string> previous;
+        ctx.ancestors.push_back(offset);
         for (const auto& e : entries) {
             const std::string entry_from = Context::at_cell(e.leaf) + " entry " + std::to_string(e.index);
             const auto child = check_key(ctx, e.key, offset, depth + 1, entry_from);
@@ -150,6 +155,7 @@ std::optional<KeySummary> check_key(Context& ctx, std::uint32_t offset, std::uin
             largest_name = std::max<std::uint32_t>(largest_name, std::uint32_t(child->name.size() * 2));
             largest_class = std::max(largest_class, child->class_bytes);
         }
+        ctx.ancestors.pop_back();
     }
     if (subkeys_known) {
         if ((le32(d, 52) & 0xFFFF) != largest_name)

@@ -36,8 +36,18 @@ void check_big_data(Context& ctx, std::uint32_t offset, std::uint32_t size, cons
         // Every segment but the last holds exactly 16344 bytes.
         const std::uint64_t need = last ? part : big_data_segment;
         const std::uint32_t segment = le32(*segments, 4 * i);
-        if (ctx.claim(segment, "data segment", "", need, Context::at_cell(list) + " entry " + std::to_string(i)))
-            ctx.check_slack(segment, need, "data segment");
+        const auto data = ctx.claim(segment, "data segment", "", need,
+                                    Context::at_cell(list) + " entry " + std::to_string(i));
+        if (!data)
+            continue;
+        // Segment cells keep 4 spare bytes behind the data, as a full one does (16344 bytes in a 16352-byte
+        // cell); hivex reads every segment as its cell less 8 bytes and truncates a tighter one.
+        if (data->size() < need + 4)
+            ctx.report("db-segments", Context::at_cell(segment),
+                       "segment of " + std::to_string(need) + " bytes leaves no 4 spare bytes in its cell of " +
+                           std::to_string(data->size()) + " (hivex would read " +
+                           std::to_string(data->size() < 4 ? 0 : data->size() - 4) + ")");
+        ctx.check_slack(segment, need + 4, "data segment");
     }
 }
 
@@ -84,6 +94,9 @@ std::optional<ValueSummary> check_value(Context& ctx, std::uint32_t offset, cons
         if (data != none) {
             ctx.report("data-offset", where, "empty value " + quoted + " has data offset " + hex(data) + ", not none");
             ctx.claim(data, "value data", "", 0, where);
+        } else {
+            // Legal, but Windows stores empty data inline, and hivex fails to read this form.
+            ctx.report("inline-data", where, "empty value " + quoted + " is not stored inline", true);
         }
         return v;
     }

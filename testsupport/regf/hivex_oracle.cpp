@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <set>
 
 namespace regf_checks {
@@ -117,6 +118,22 @@ std::vector<std::string> components(const std::string& path)
 }
 
 } // namespace
+
+void PrintTo(const OracleTree& tree, std::ostream* out)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    for (const auto& [path, values] : tree.keys) {
+        *out << "\n[" << path << "]";
+        for (const auto& [name, value] : values) {
+            *out << "\n  \"" << name << "\" type " << value.type << ", " << value.data.size() << " bytes:";
+            const std::size_t shown = value.data.size() < 16 ? value.data.size() : 16;
+            for (std::size_t i = 0; i < shown; ++i)
+                *out << ' ' << digits[value.data[i] >> 4] << digits[value.data[i] & 15];
+            if (shown < value.data.size())
+                *out << " ...";
+        }
+    }
+}
 
 std::optional<OracleTree> hivex_read(const std::string& path, std::string* error)
 {

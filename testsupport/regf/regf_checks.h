@@ -3,6 +3,7 @@
 // independent reader of content.
 
 #include <cstdint>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <span>
@@ -44,6 +45,9 @@ struct OracleTree {
     std::map<std::string, std::map<std::string, OracleValue>> keys;
     bool operator==(const OracleTree&) const = default;
 };
+
+// Readable dump of a tree (GoogleTest finds it for failure messages).
+void PrintTo(const OracleTree& tree, std::ostream* out);
 
 // std::nullopt when hivex can't open the file; `error` then says why.
 std::optional<OracleTree> hivex_read(const std::string& path, std::string* error = nullptr);
