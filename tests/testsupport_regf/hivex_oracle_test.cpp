@@ -88,22 +88,55 @@ TEST_P(HivexRoundTrip, ReplacesAKeysValues)
 INSTANTIATE_TEST_SUITE_P(Versions, HivexRoundTrip, testing::Values(3u, 5u),
                          [](const auto& p) { return "v1_" + std::to_string(p.param); });
 
-// hivex's writer is not what the validator is for: it appends on every change and never reuses space. The
-// validator must see that waste, which is the fault it exists to catch in our own writer.
-TEST(HivexOutput, RewrittenValuesLeaveWasteTheValidatorReports)
+// hivex's writer is not what the validator is for, and its output is only required to read back (above). But it
+// makes the mistakes the validator exists to catch in our own writer, so each is a real-world check of the
+// validator: it appends on every change and never reuses space, writes lh leaves into 1.3 hives, keeps big values
+// in one cell in 1.5 hives, and hashes Latin-1 names without Windows' upper-casing.
+struct HivexFault {
+    std::string name;
+    std::uint32_t minor;
+    std::vector<OracleTree> writes;
+    std::string rule;
+    friend void PrintTo(const HivexFault& f, std::ostream* out) { *out << f.name; }
+};
+
+OracleTree one_key(const std::string& path, std::map<std::string, OracleValue> values = {})
 {
+    OracleTree t;
+    t.keys[path] = std::move(values);
+    return t;
+}
+
+class HivexOutput : public testing::TestWithParam<HivexFault> {};
+
+TEST_P(HivexOutput, ValidatorReportsTheWritersFault)
+{
+    const HivexFault& f = GetParam();
     TempDir dir;
-    const std::string path = dir.write("hive", regf_checks::minimal_hive(5));
+    const std::string path = dir.write("hive", regf_checks::minimal_hive(f.minor));
     std::string error;
-    ASSERT_TRUE(regf_checks::hivex_write(path, sample_set(), &error)) << error;
-    OracleTree change;
-    change.keys["Software"] = {{"Dword", {4, {2, 0, 0, 0}}}};
-    ASSERT_TRUE(regf_checks::hivex_write(path, change, &error)) << error;
+    for (const auto& w : f.writes)
+        ASSERT_TRUE(regf_checks::hivex_write(path, w, &error)) << error;
+    ASSERT_TRUE(regf_checks::hivex_read(path, &error)) << error;
 
     const auto problems = regf_checks::check(TempDir::read(path));
-    EXPECT_TRUE(std::any_of(problems.begin(), problems.end(),
-                            [](const auto& p) { return p.rule == "free-cell"; }));
+    std::string all;
+    for (const auto& p : problems)
+        all += "  " + regf_checks::to_string(p) + "\n";
+    EXPECT_TRUE(std::any_of(problems.begin(), problems.end(), [&](const auto& p) { return p.rule == f.rule; }))
+        << "expected \"" << f.rule << "\" among:\n" << all;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, HivexOutput,
+    testing::Values(
+        HivexFault{"space_never_reused", 5,
+                   {one_key("Software", {{"Dword", {4, {1, 0, 0, 0}}}}), one_key("Software", {{"Dword", {4, {2, 0, 0, 0}}}})},
+                   "free-cell"},
+        HivexFault{"lh_leaf_in_1_3", 3, {one_key("Software")}, "leaf-kind"},
+        HivexFault{"big_value_in_one_cell", 5, {one_key("Software", {{"Big", {3, pattern(20000)}}})}, "big-data"},
+        HivexFault{"latin1_name_hashed_wrongly", 5, {one_key("\xC3\xBFx")}, "lh-hash"}),
+    [](const auto& p) { return p.param.name; });
 
 TEST(HivexRead, ReportsWhatIsNotAHive)
 {
