@@ -15,11 +15,25 @@ namespace regf_checks {
 // One broken rule. `where` names the place: "base block +0x1FC" (file offset) for the header, otherwise
 // "hbin 0x1000 (file 0x2000)" or "cell 0x20 (file 0x1020)" with the offset as the hive's own references give it
 // (relative to the first hbin).
+//
+// Rule names, stable for tests to match:
+//   base block  regf-signature sequence version file-type file-format clustering bins-size file-size
+//               trailing-data checksum
+//   bins        hbin-signature hbin-offset hbin-size hbin-coverage hbin-time
+//   cells       cell-size cell-bounds free-cell empty-bin leak slack
+//   references  bad-reference free-reference shared-cell signature cell-too-small
+//   keys        root-flag compressed-name name-length key-name parent volatile work-var class-name
+//               subkey-count value-list largest-subkey-name largest-subkey-class largest-value-name
+//               largest-value-data cycle depth
+//   lists       leaf-kind leaf-size empty-leaf nested-ri lh-hash lf-hint order duplicate-name
+//   values      vk-name-length duplicate-value inline-data data-offset big-data db-segments
+//   security    sk-list sk-refcount sk-descriptor sk-shared
 struct Problem {
-    std::string rule; // short fixed name of the rule, e.g. "checksum", "lh-hash", "leak"
+    std::string rule;
     std::string where;
     std::string text;
-    // Legal for Windows but not what a compact writer leaves (unshared identical descriptors, cell slack).
+    // Legal for Windows but not what our writer should leave: identical descriptors not shared, a cell larger
+    // than its record needs, an empty value not stored inline (hivex can't read that form).
     bool warning = false;
 };
 
