@@ -1,1 +1,1 @@
-target_sources(gatrisk_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/placeholder.cpp)
+target_sources(gatrisk_platform PRIVATE)

@@ -1,0 +1,3 @@
+target_sources(gatrisk_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/machine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mount_table.cpp)
