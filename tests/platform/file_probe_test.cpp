@@ -3,9 +3,12 @@
 #include "platform/machine/mount_table.h"
 #include "platform/system_queries.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 class FileProbe : public testing::Test {
 protected:
@@ -73,4 +76,15 @@ TEST_F(FileProbe, OtherErrorsAnswerFalse)
     ASSERT_EQ(files.open("C:\\mine.txt", platform::FileMode::binary, 1), platform::vb::ok);
     EXPECT_FALSE(platform::file_exists(files, "C:\\full.txt"));
     EXPECT_TRUE(files.is_open(1));
+}
+
+TEST_F(FileProbe, FolderWithoutWriteRightsAnswersFalse)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into any folder";
+    QDir().mkpath(t.host("C:\\Locked"));
+    QFile::setPermissions(t.host("C:\\Locked"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_FALSE(platform::file_exists(files, "C:\\Locked\\x.txt"));
+    EXPECT_EQ(files.open("C:\\Locked\\x.txt", platform::FileMode::binary, 2), platform::vb::path_file_access);
+    QFile::setPermissions(t.host("C:\\Locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
