@@ -17,8 +17,8 @@ constexpr int frameTop = 480;
 constexpr int frameWidth = 6600;
 constexpr int frameHeight = 4400;
 // Left of the information panel, inside a frame.
-constexpr int contentLeft = 240;
-constexpr int contentWidth = 3960;
+constexpr int contentLeft = 120;
+constexpr int contentWidth = 4080;
 
 using Boxes = std::vector<std::pair<controls::CheckBox*, const char*>>;
 
@@ -87,18 +87,18 @@ void MainForm::designDesktopTab()
     // The wallpaper row: box, path, chooser button and a small preview beside them.
     place(c37, f3, contentLeft, 2460, 3000, 255);
     c37.setCaption(designed(c37, QStringLiteral("Festes Hintergrundsbild:")));
-    place(t31, f3, contentLeft + 240, 2760, 2340, 285);
+    place(t31, f3, contentLeft + 240, 2760, 1980, 285);
     t31.setText(QStringLiteral("t31"));
-    place(cm31, f3, contentLeft + 2640, 2760, 360, 285);
+    place(cm31, f3, contentLeft + 2280, 2760, 630, 285);
     cm31.setCaption(designed(cm31, QStringLiteral("...")));
-    place(pic31, f3, contentLeft + 3120, 2460, 840, 630);
+    place(pic31, f3, contentLeft + 3030, 2400, 1050, 690);
     pic31.setStretch(true);
 
     place(c39, f3, contentLeft, 3300, contentWidth, 255);
     c39.setCaption(designed(c39, QStringLiteral("Desktop-Icons laden von:")));
-    place(t32, f3, contentLeft + 240, 3600, 3240, 285);
+    place(t32, f3, contentLeft + 240, 3600, 3150, 285);
     t32.setText(QStringLiteral("t32"));
-    place(cm32, f3, contentLeft + 3600, 3600, 360, 285);
+    place(cm32, f3, contentLeft + 3450, 3600, 630, 285);
     cm32.setCaption(designed(cm32, QStringLiteral("...")));
 }
 
@@ -113,8 +113,8 @@ void MainForm::designCensorTab()
 
     // Two buttons in the first row, two in the second, one in the third.
     place(Picture2, f4, contentLeft, 3090, contentWidth, 1200);
-    constexpr int buttonWidth = 1920;
-    constexpr int rightColumn = 2040;
+    constexpr int buttonWidth = 1980;
+    constexpr int rightColumn = 2100;
     place(cm41, Picture2, 0, 0, buttonWidth, 360);
     cm41.setCaption(designed(cm41, QStringLiteral("Zufügen")));
     place(cm42, Picture2, rightColumn, 0, buttonWidth, 360);

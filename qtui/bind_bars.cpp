@@ -92,6 +92,8 @@ protected:
 private:
     void arrange()
     {
+        if (static_cast<int>(labels_.size()) != bar_.panelCount())
+            return; // not built yet
         const double sx = window().scaleX();
         int fixed = 0;
         int springs = 0;
@@ -157,8 +159,8 @@ protected:
                 if (picture)
                     entry->setIcon(QIcon(toPixmap(*picture)));
                 entry->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                entry->setSizeHint(QSize(list->viewport()->width() - 2, 58));
             }
+            arrangeItems(list);
         }
     }
 
@@ -173,20 +175,30 @@ private:
         list->setWrapping(false);
         list->setMovement(QListView::Static);
         list->setResizeMode(QListView::Adjust);
-        list->setIconSize(QSize(32, 32));
-        list->setSpacing(2);
+        list->setIconSize(QSize(20, 20));
+        list->setWordWrap(true);
         list->setFrameShape(QFrame::NoFrame);
         widget_->addItem(list, QString());
         on(list, &QListWidget::itemClicked, [this, group, list](QListWidgetItem* item) {
             if (!updating())
                 bar_.userClickItem(group, list->row(item) + 1);
         });
+        // One item a row, as wide as the bar; the rows share the bar's height while they fit.
         filter(list->viewport(), [list](QObject*, QEvent* e) {
             if (e->type() == QEvent::Resize)
-                for (int i = 0; i < list->count(); ++i)
-                    list->item(i)->setSizeHint(QSize(list->viewport()->width() - 2, 58));
+                arrangeItems(list);
             return false;
         });
+    }
+
+    static void arrangeItems(QListWidget* list)
+    {
+        const QSize room = list->viewport()->size();
+        const int rows = std::max(list->count(), 1);
+        const QSize cell(std::max(room.width(), 40), std::max(30, room.height() / rows));
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setSizeHint(cell);
+        list->doItemsLayout();
     }
 
     controls::ListBar& bar_;

@@ -1,5 +1,7 @@
 #include "qtui/look.h"
 
+#include <QFontMetricsF>
+
 namespace qtui {
 
 namespace {
@@ -35,6 +37,15 @@ QPixmap toPixmap(const controls::Picture& picture)
     if (!picture.isNull())
         pixmap.loadFromData(picture.data);
     return pixmap;
+}
+
+QFont fittingFont(const QFont& font, const QString& text, int room)
+{
+    QFont f = font;
+    const double smallest = font.pointSizeF() * 0.85;
+    while (QFontMetricsF(f).size(Qt::TextShowMnemonic, text).width() > room && f.pointSizeF() - 0.25 >= smallest)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    return f;
 }
 
 Qt::Alignment toQtAlignment(controls::Alignment alignment)

@@ -32,4 +32,8 @@ QPixmap toPixmap(const controls::Picture& picture);
 
 Qt::Alignment toQtAlignment(controls::Alignment alignment);
 
+// `font`, made smaller in small steps (down to 85 % of its size) until `text` fits into `room` pixels.
+// The substitutes of the platform's fonts run a little wider than the designs were made for.
+QFont fittingFont(const QFont& font, const QString& text, int room);
+
 } // namespace qtui
