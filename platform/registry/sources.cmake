@@ -5,6 +5,7 @@ target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/key_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/registry_calls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_null.cpp
   ${CMAKE_CURRENT_LIST_DIR}/variant.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_registry_keys.cpp
