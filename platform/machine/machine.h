@@ -55,6 +55,9 @@ enum class PathError {
 struct HostPath {
     QString path; // the host path when error is none
     PathError error = PathError::none;
+    // The last component is a link to a host program outside the drive (an installed program): it may be read
+    // and started, never written through.
+    bool outside_link = false;
     bool ok() const { return error == PathError::none; }
 };
 

@@ -1,3 +1,5 @@
 target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/machine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/machine_config.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windows_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mount_table.cpp)
