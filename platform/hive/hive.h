@@ -2,6 +2,7 @@
 // A registry hive file (REGF) held in memory: parsed once from bytes, edited as a tree, written back whole.
 // Standard library only: bytes in, bytes out. File access belongs to the caller.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -58,10 +59,11 @@ public:
 private:
     friend class Hive;
     friend struct Access; // the reader and writer
-    explicit Key(Hive& owner) : owner_(&owner) {}
+    Key(bool* hive_modified, std::uint16_t depth) : hive_modified_(hive_modified), depth_(depth) {}
     void changed();
 
-    Hive* owner_;
+    bool* hive_modified_; // the owning hive's flag; it lives on the heap, so moving the hive keeps it valid
+    std::uint16_t depth_; // 0 for the root
     std::u16string name_;
     std::u16string class_name_;
     std::uint16_t flags_ = 0;          // nk flags other than the name encoding, kept as read
@@ -95,7 +97,7 @@ public:
     // Such a hive may be read but must never be written back.
     bool clean() const { return clean_; }
     // True after any change since the hive was parsed, created or serialized.
-    bool modified() const { return modified_; }
+    bool modified() const { return *modified_; }
     std::uint32_t minor_version() const { return minor_version_; }
 
     Key& root() { return *root_; }
@@ -110,7 +112,9 @@ private:
     std::uint32_t minor_version_ = 5;
     std::uint32_t sequence_ = 1;
     bool clean_ = true;
-    bool modified_ = false;
+    std::unique_ptr<bool> modified_;       // on the heap: every key points at it
+    std::uint32_t root_parent_ = 0xFFFFFFFF; // the root's parent field, kept as read
+    std::size_t size_hint_ = 0;            // size of the last file read or written, to reserve the next one
     std::vector<std::uint8_t> base_block_; // the 4096 header bytes as read, so fields we don't use are kept
 };
 
