@@ -1,0 +1,42 @@
+#pragma once
+// A temporary sample machine for the registry tests: a folder with its configuration, drive C and the hives
+// of the sample machine.
+
+#include "platform/machine/machine.h"
+#include "platform/registry/registry_layout.h"
+
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace platform::test {
+
+enum class System { win98, nt4, win2000, xp };
+
+class TestMachine {
+public:
+    explicit TestMachine(System system = System::xp, bool admin = true);
+
+    const Machine& machine() const { return *machine_; }
+    const QString& folder() const { return folder_; }
+    // The host path of a Windows path of the machine.
+    QString host(const QString& windows_path) const;
+    RegistryLayout layout() const;
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+    std::optional<Machine> machine_;
+};
+
+std::vector<std::uint8_t> file_bytes(const QString& path);
+void write_bytes(const QString& path, const std::vector<std::uint8_t>& bytes);
+
+// The SIDs of the sample accounts.
+inline const char* const administrator_sid = "S-1-5-21-1004336348-1177238915-682003330-500";
+inline const char* const pupil_sid = "S-1-5-21-1004336348-1177238915-682003330-1003";
+inline const char* const teacher_sid = "S-1-5-21-1004336348-1177238915-682003330-1004";
+
+} // namespace platform::test
