@@ -12,6 +12,7 @@ struct ValRow {
     const char16_t* text;
     std::optional<double> number;
 };
+void PrintTo(const ValRow& row, std::ostream* out) { *out << row.name; }
 
 class ValOfText : public testing::TestWithParam<ValRow> {};
 
@@ -44,6 +45,7 @@ struct RoundRow {
     double number;
     std::optional<std::int32_t> whole;
 };
+void PrintTo(const RoundRow& row, std::ostream* out) { *out << row.name; }
 
 class RoundToInt32 : public testing::TestWithParam<RoundRow> {};
 

@@ -10,6 +10,7 @@ struct TrimRow {
     QString text;
     QString trimmed;
 };
+void PrintTo(const TrimRow& row, std::ostream* out) { *out << row.name; }
 
 class TrimNull : public testing::TestWithParam<TrimRow> {};
 
