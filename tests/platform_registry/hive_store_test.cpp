@@ -35,33 +35,12 @@ bool same_version(const struct stat& a, const struct stat& b)
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-// What a fresh reader finds in the file.
-QString value_in_file(const QString& path, const char16_t* key_path, const char16_t* name)
-{
-    const auto hive = hive::Hive::parse(test::file_bytes(path));
-    if (!hive)
-        return "<damaged>";
-    const hive::Key* key = &hive->root();
-    for (const auto& part : QString::fromUtf16(key_path).split('\\')) {
-        key = key->subkey(std::u16string(reinterpret_cast<const char16_t*>(part.utf16()), static_cast<std::size_t>(part.size())));
-        if (!key)
-            return "<no key>";
-    }
-    const hive::Value* value = key->value(name);
-    if (!value)
-        return "<no value>";
-    QString text;
-    for (std::size_t i = 0; i + 1 < value->data.size(); i += 2)
-        text += QChar(static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8)));
-    return text.left(text.indexOf(QChar(u'\0')));
-}
-
 constexpr const char16_t* explorer_units = u"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
 class HiveStore : public testing::Test {
 protected:
     QString user_hive() const { return machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"); }
-    QString in_file(const char16_t* name) const { return value_in_file(user_hive(), explorer_units, name); }
+    QString in_file(const char16_t* name) const { return test::value_in_file(user_hive(), explorer_units, name); }
 
     TestMachine machine{System::xp};
 };

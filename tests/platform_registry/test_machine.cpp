@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/hive/hive.h"
+
 #include <stdexcept>
 
 namespace platform::test {
@@ -102,6 +104,27 @@ void write_bytes(const QString& path, const std::vector<std::uint8_t>& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) < 0)
         throw std::runtime_error("file not written");
+}
+
+// What a fresh reader finds in the file.
+QString value_in_file(const QString& path, const char16_t* key_path, const char16_t* name)
+{
+    const auto hive = hive::Hive::parse(test::file_bytes(path));
+    if (!hive)
+        return "<damaged>";
+    const hive::Key* key = &hive->root();
+    for (const auto& part : QString::fromUtf16(key_path).split('\\')) {
+        key = key->subkey(std::u16string(reinterpret_cast<const char16_t*>(part.utf16()), static_cast<std::size_t>(part.size())));
+        if (!key)
+            return "<no key>";
+    }
+    const hive::Value* value = key->value(name);
+    if (!value)
+        return "<no value>";
+    QString text;
+    for (std::size_t i = 0; i + 1 < value->data.size(); i += 2)
+        text += QChar(static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8)));
+    return text.left(text.indexOf(QChar(u'\0')));
 }
 
 } // namespace platform::test

@@ -34,6 +34,10 @@ private:
 std::vector<std::uint8_t> file_bytes(const QString& path);
 void write_bytes(const QString& path, const std::vector<std::uint8_t>& bytes);
 
+// The text of a REG_SZ as a fresh reader of the file finds it: "<damaged>", "<no key>" or "<no value>" if it
+// can't.
+QString value_in_file(const QString& path, const char16_t* key_path, const char16_t* name);
+
 // The SIDs of the sample accounts.
 inline const char* const administrator_sid = "S-1-5-21-1004336348-1177238915-682003330-500";
 inline const char* const pupil_sid = "S-1-5-21-1004336348-1177238915-682003330-1003";
