@@ -46,12 +46,12 @@ bool set_host_attributes(const QString& host_path, std::uint32_t attributes)
     struct stat st;
     if (::stat(path.constData(), &st) != 0)
         return false;
-    mode_t mode = st.st_mode & 07777;
-    if (attributes & attr_readonly)
-        mode &= ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH);
-    else
-        mode |= S_IWUSR;
-    if (mode != (st.st_mode & 07777) && ::chmod(path.constData(), mode) != 0)
+    const mode_t old_mode = st.st_mode & 07777;
+    const mode_t mode = attributes & attr_readonly ? old_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)
+                                                   : old_mode | S_IWUSR;
+    // The extended attribute can only be written while the file is writable: make it so for that moment.
+    const mode_t writable = old_mode | S_IWUSR;
+    if (writable != old_mode && ::chmod(path.constData(), writable) != 0)
         return false;
     const std::uint32_t kept = attributes & kept_bits;
     if (kept == 0) {
@@ -60,6 +60,8 @@ bool set_host_attributes(const QString& host_path, std::uint32_t attributes)
         const QByteArray value = QByteArray::number(kept);
         ::setxattr(path.constData(), dos_attribute_name, value.constData(), static_cast<size_t>(value.size()), 0);
     }
+    if (mode != writable && ::chmod(path.constData(), mode) != 0)
+        return false;
     return true;
 }
 

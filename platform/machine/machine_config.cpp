@@ -176,7 +176,10 @@ std::optional<MachineFacts> parse_machine_config(const QByteArray& text, const Q
         if (eq < 0)
             return fail(line, QStringLiteral("expected \"name = value\" or a [section], found \"%1\"").arg(row));
         const QString key = row.left(eq).trimmed();
-        const QString value = row.mid(eq + 1).trimmed();
+        QString value = row.mid(eq + 1).trimmed();
+        // A value in double quotes keeps its blanks (the service-pack text of Windows 98 SE is " A ").
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
         if (key.isEmpty())
             return fail(line, QStringLiteral("a name is missing before \"=\""));
         if (section.isEmpty())
@@ -270,7 +273,7 @@ QByteArray format_machine_config(const MachineFacts& facts, const QString& machi
     out += QStringLiteral("major = %1\n").arg(facts.major);
     out += QStringLiteral("minor = %1\n").arg(facts.minor);
     out += QStringLiteral("build = %1\n").arg(facts.build);
-    out += QStringLiteral("csd = %1\n").arg(facts.csd);
+    out += QStringLiteral("csd = \"%1\"\n").arg(facts.csd);
     out += QStringLiteral("user = %1\n").arg(facts.user);
     out += QStringLiteral("groups = %1\n").arg(facts.groups.join(QStringLiteral(", ")));
     out += QStringLiteral("windows = %1\n").arg(facts.windows_dir);

@@ -6,7 +6,7 @@
 //   major = 5
 //   minor = 1
 //   build = 2600
-//   csd = Service Pack 2
+//   csd = "Service Pack 2"      ; a value in double quotes keeps its blanks
 //   user = Administrator
 //   groups = S-1-5-21-1-2-3-513, S-1-1-0, S-1-5-32-544   ; token order
 //   windows = C:\WINDOWS
