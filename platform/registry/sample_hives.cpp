@@ -217,8 +217,12 @@ bool populate_sample_hives(const Machine& machine, const SampleOwner& owner, QSt
     bool ok = write_new(machine, hives.software, nt_software(c, owner), error) &&
               write_new(machine, hives.system, nt_system(c), error) &&
               write_new(machine, hives.default_user, user_hive(c, QString()), error);
-    for (const Account& account : facts.accounts) {
-        const QString profile = machine.profile_dir(account.name);
+    QStringList owners;
+    for (const Account& account : facts.accounts)
+        owners.push_back(account.name);
+    owners.push_back(QStringLiteral("Default User")); // the template of new profiles
+    for (const QString& name : owners) {
+        const QString profile = machine.profile_dir(name);
         if (!ok || profile.isEmpty())
             break;
         ok = write_new(machine, profile + QStringLiteral("\\NTUSER.DAT"), user_hive(c, profile + QStringLiteral("\\Desktop")), error);

@@ -60,14 +60,14 @@ TEST(Administrator, WritesTheMachineAndMountedHives)
     RegistryLayout layout = machine.layout();
     layout.mounts = [&] {
         return std::vector<MountedHive>{{"pupil", machine.host("C:\\Documents and Settings\\pupil\\NTUSER.DAT"), false},
-                                        {"teacher", machine.host("C:\\Documents and Settings\\teacher\\NTUSER.DAT"), true}};
+                                        {"Schueler", machine.host("C:\\Documents and Settings\\Schueler\\NTUSER.DAT"), true}};
     };
     Registry registry(std::move(layout));
     EXPECT_EQ(REG_SetString(registry, HKEY_LOCAL_MACHINE, "Software\\Brekund\\G2002", "UserPW", "x"), 0);
     EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 2);
     // A read-only mount is read, never written.
-    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "teacher\\Software"), 0);
-    EXPECT_NE(REG_GetString(registry, HKEY_USERS, "teacher\\Control Panel\\Desktop", "Wallpaper"), "");
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "Schueler\\Software"), 0);
+    EXPECT_NE(REG_GetString(registry, HKEY_USERS, "Schueler\\Control Panel\\Desktop", "Wallpaper"), "");
 }
 
 TEST(Windows98, HasNoRightsToRefuse)

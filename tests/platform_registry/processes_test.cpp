@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         RefusalRow{"mounted_already_under_another_name", pupil_hive, "HKU\\second",
                    [](AcrossProcesses& self, TestMachine&) { ASSERT_EQ(static_cast<HelperRefuses&>(self).load(pupil_hive, "HKU\\pupil"), 0); }},
-        RefusalRow{"name_taken", "C:\\Documents and Settings\\teacher\\NTUSER.DAT", "HKU\\pupil",
+        RefusalRow{"name_taken", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", "HKU\\pupil",
                    [](AcrossProcesses& self, TestMachine&) { ASSERT_EQ(static_cast<HelperRefuses&>(self).load(pupil_hive, "HKU\\pupil"), 0); }},
-        RefusalRow{"default_users_name", "C:\\Documents and Settings\\teacher\\NTUSER.DAT", "HKU\\.DEFAULT", {}}),
+        RefusalRow{"default_users_name", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", "HKU\\.DEFAULT", {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(AcrossProcesses, AHiveThatIsNotCleanIsMountedReadOnly)
@@ -157,10 +157,6 @@ TEST_F(AcrossProcesses, AHiveThatIsNotCleanIsMountedReadOnly)
 
 TEST_F(AcrossProcesses, ProgramStartsFlushFirst)
 {
-    const QString programs = machine.host("C:\\Programme\\Gatrisk 2002");
-    ASSERT_TRUE(QDir().mkpath(programs));
-    ASSERT_TRUE(QFile::link(REGG_PROGRAM, programs + "/regg.exe"));
-
     Registry registry(machine.layout());
     Processes processes(machine.machine());
     flush_before_starts(registry, processes);

@@ -1,13 +1,13 @@
 #include "test_machine.h"
 
+#include "platform/hive/hive.h"
 #include "platform/machine/machine_config.h"
+#include "platform/machine/sample_machine.h"
 #include "platform/registry/machine_registry.h"
 #include "platform/registry/sample_hives.h"
 
 #include <QDir>
 #include <QFile>
-
-#include "platform/hive/hive.h"
 
 #include <stdexcept>
 
@@ -15,53 +15,19 @@ namespace platform::test {
 
 namespace {
 
-MachineFacts facts_of(System system, bool admin)
+SampleSystem sample_of(System system)
 {
-    MachineFacts f;
-    f.user = QStringLiteral("Administrator");
-    f.groups = {QStringLiteral("S-1-5-21-1004336348-1177238915-682003330-513"), QStringLiteral("S-1-1-0")};
-    if (admin)
-        f.groups << QString::fromLatin1(administrators_sid);
-    f.groups << QStringLiteral("S-1-5-32-545");
-    f.program_dir = QStringLiteral("C:\\Programme\\Gatrisk 2002");
-    f.accounts = {{QStringLiteral("Administrator"), QString::fromLatin1(administrator_sid)},
-                  {QStringLiteral("pupil"), QString::fromLatin1(pupil_sid)},
-                  {QStringLiteral("teacher"), QString::fromLatin1(teacher_sid)}};
-    f.drives = {{QLatin1Char('C'), QStringLiteral("drive_c")}};
     switch (system) {
     case System::win98:
-        f.platform_id = platform_windows;
-        f.major = 4;
-        f.minor = 10;
-        f.build = 1998;
-        f.user = QStringLiteral("pupil");
-        f.accounts.clear();
-        f.windows_dir = QStringLiteral("C:\\WINDOWS");
-        f.system_dir = QStringLiteral("C:\\WINDOWS\\SYSTEM");
-        break;
+        return SampleSystem::win98;
     case System::nt4:
-        f.major = 4;
-        f.minor = 0;
-        f.build = 1381;
-        f.windows_dir = QStringLiteral("C:\\WINNT");
-        f.system_dir = QStringLiteral("C:\\WINNT\\system32");
-        f.profiles_dir = QStringLiteral("C:\\WINNT\\Profiles");
-        break;
+        return SampleSystem::nt4;
     case System::win2000:
-        f.major = 5;
-        f.minor = 0;
-        f.build = 2195;
-        f.windows_dir = QStringLiteral("C:\\WINNT");
-        f.system_dir = QStringLiteral("C:\\WINNT\\system32");
-        f.profiles_dir = QStringLiteral("C:\\Documents and Settings");
-        break;
+        return SampleSystem::win2000;
     case System::xp:
-        f.windows_dir = QStringLiteral("C:\\WINDOWS");
-        f.system_dir = QStringLiteral("C:\\WINDOWS\\system32");
-        f.profiles_dir = QStringLiteral("C:\\Documents and Settings");
         break;
     }
-    return f;
+    return SampleSystem::winxp;
 }
 
 } // namespace
@@ -71,18 +37,25 @@ TestMachine::TestMachine(System system, bool admin)
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
     folder_ = dir_.path();
-    QDir(folder_).mkpath(QStringLiteral("drive_c"));
-    const MachineFacts facts = facts_of(system, admin);
-    QFile config(folder_ + QLatin1Char('/') + Machine::config_file_name());
-    if (!config.open(QIODevice::WriteOnly) || config.write(format_machine_config(facts, folder_)) < 0)
-        throw std::runtime_error("machine configuration not written");
-    config.close();
+    SampleOptions options;
+    options.system = sample_of(system);
+    options.programs = {{QStringLiteral("regg.exe"), ProgramPlace::program_folder, QStringLiteral(REGG_PROGRAM)}};
+    options.write_hives = [](const Machine& machine, QString* error) { return populate_sample_hives(machine, {}, error); };
     QString error;
-    machine_ = Machine::open(folder_, &error);
+    machine_ = create_sample_machine(folder_, options, &error);
     if (!machine_)
         throw std::runtime_error(error.toStdString());
-    if (!populate_sample_hives(*machine_, {}, &error))
-        throw std::runtime_error(error.toStdString());
+    if (!admin) {
+        MachineFacts facts = machine_->facts();
+        facts.groups.removeAll(QString::fromLatin1(administrators_sid));
+        QFile config(machine_->config_path());
+        if (!config.open(QIODevice::WriteOnly | QIODevice::Truncate) || config.write(format_machine_config(facts, folder_)) < 0)
+            throw std::runtime_error("machine configuration not written");
+        config.close();
+        machine_ = Machine::open(folder_, &error);
+        if (!machine_)
+            throw std::runtime_error(error.toStdString());
+    }
 }
 
 QString TestMachine::host(const QString& windows_path) const { return machine_->to_host(windows_path).path; }

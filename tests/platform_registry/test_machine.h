@@ -1,6 +1,5 @@
 #pragma once
-// A temporary sample machine for the registry tests: a folder with its configuration, drive C and the hives
-// of the sample machine.
+// A temporary sample machine for the registry tests, with its hives and the hive helper program "regg.exe".
 
 #include "platform/machine/machine.h"
 #include "platform/registry/registry_layout.h"
@@ -38,9 +37,9 @@ void write_bytes(const QString& path, const std::vector<std::uint8_t>& bytes);
 // can't.
 QString value_in_file(const QString& path, const char16_t* key_path, const char16_t* name);
 
-// The SIDs of the sample accounts.
-inline const char* const administrator_sid = "S-1-5-21-1004336348-1177238915-682003330-500";
-inline const char* const pupil_sid = "S-1-5-21-1004336348-1177238915-682003330-1003";
-inline const char* const teacher_sid = "S-1-5-21-1004336348-1177238915-682003330-1004";
+// The SIDs of the sample machine's accounts.
+inline const char* const administrator_sid = "S-1-5-21-1844237615-1960408961-1801674531-500";
+inline const char* const pupil_sid = "S-1-5-21-1844237615-1960408961-1801674531-1003";
+inline const char* const schueler_sid = "S-1-5-21-1844237615-1960408961-1801674531-1004";
 
 } // namespace platform::test

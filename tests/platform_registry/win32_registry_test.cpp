@@ -176,7 +176,7 @@ TEST_F(Win32Registry, ProfileListEnumeratesWithMoreDataForTheClass)
     const std::vector<std::string> names = enumerate(list, &results);
     registry.RegCloseKey(list);
     // In the hive's order: by upper-cased name, so "-1003" comes before "-500".
-    EXPECT_EQ(names, (std::vector<std::string>{"S-1-5-18", "S-1-5-19", "S-1-5-20", test::pupil_sid, test::teacher_sid,
+    EXPECT_EQ(names, (std::vector<std::string>{"S-1-5-18", "S-1-5-19", "S-1-5-20", test::pupil_sid, test::schueler_sid,
                                                test::administrator_sid}));
     ASSERT_EQ(results.size(), names.size() + 1);
     for (std::size_t i = 0; i < names.size(); ++i)
