@@ -1,6 +1,7 @@
 // How the registry keeps its hive files: read once, written on flush, atomically, never lost.
 
 #include "platform/registry.h"
+#include "hive_checks.h"
 #include "test_machine.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,7 @@ TEST_F(HiveStore, EditsStayInMemoryUntilAKeyIsFlushed)
     EXPECT_EQ(REG_CreateKey(registry, HKEY_CURRENT_USER, explorer), 2);
     EXPECT_FALSE(registry.pending());
     EXPECT_EQ(in_file(u"Pending"), "yes");
+    EXPECT_TRUE(test::sound_hive(user_hive()));
 }
 
 TEST_F(HiveStore, FlushingAnUnchangedHiveWritesNothing)
@@ -139,6 +141,7 @@ TEST_F(HiveStore, EditsOfTwoWritersAreBothKept)
     EXPECT_EQ(in_file(u"First"), "1");
     EXPECT_EQ(in_file(u"Second"), "2");
     EXPECT_EQ(in_file(u"Both"), "first");
+    EXPECT_TRUE(test::sound_hive(user_hive()));
     EXPECT_EQ(REG_GetString(second, HKEY_CURRENT_USER, explorer, "First"), "1");
 }
 
@@ -157,6 +160,7 @@ TEST_F(HiveStore, AFailedWriteLeavesTheOldFileAndKeepsTheEdits)
         registry.set_write_hook({});
         EXPECT_EQ(registry.flush_all(), 0);
         EXPECT_EQ(in_file(u"Late"), "x");
+        EXPECT_TRUE(test::sound_hive(user_hive()));
         REG_DeleteValue(registry, HKEY_CURRENT_USER, explorer, "Late");
     }
 }
@@ -189,6 +193,7 @@ TEST_F(HiveStore, ACrashBeforeTheRenameLeavesTheOldHive)
     ASSERT_EQ(registry.flush_all(), 0);
     EXPECT_EQ(in_file(u"After"), "y");
     EXPECT_EQ(in_file(u"Crash"), "<no value>");
+    EXPECT_TRUE(test::sound_hive(user_hive()));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(user_hive()).absolutePath() + "/.NTUSER.DAT.new"));
 }
 
@@ -205,6 +210,7 @@ TEST_F(HiveStore, TheHiveDoesNotGrowFromSaveToSave)
             REG_SetDWORD(registry, HKEY_CURRENT_USER, explorer, name, save % 2 ? "1" : "0");
         ASSERT_EQ(registry.flush_all(), 0);
         sizes.push_back(QFileInfo(user_hive()).size());
+        EXPECT_TRUE(test::sound_hive(user_hive()));
     }
     for (std::size_t i = 1; i < sizes.size(); ++i)
         EXPECT_EQ(sizes[i], sizes[0]) << "after save " << i + 1;

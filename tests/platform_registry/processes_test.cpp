@@ -4,6 +4,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/registry/machine_registry.h"
+#include "hive_checks.h"
 #include "test_machine.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,7 @@ TEST_F(AcrossProcesses, MountedByTheHelperProgramAndSeenByAnotherProcess)
     EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 0);
     EXPECT_EQ(probe_get("HKU", "pupil\\" + desktop, "Wallpaper"), "");
     EXPECT_EQ(test::value_in_file(machine.host(pupil_hive), u"Control Panel\\Desktop", u"Wallpaper"), "C:\\x.bmp");
+    EXPECT_TRUE(test::sound_hive(machine.host(pupil_hive)));
     // Dismounting a name that is not mounted is harmless.
     EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 0);
 }

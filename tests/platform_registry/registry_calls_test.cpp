@@ -1,6 +1,7 @@
 // The program's registry calls against the hives of a sample Windows XP machine.
 
 #include "platform/registry.h"
+#include "hive_checks.h"
 #include "test_machine.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,15 @@ protected:
         registry.RegCloseKey(key);
         ASSERT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Test\\Sub", 0, nullptr, 0, 0x3F, &key, nullptr), 0);
         registry.RegCloseKey(key);
+    }
+
+    // Whatever a test wrote must make sound hives.
+    void TearDown() override
+    {
+        EXPECT_EQ(registry.flush_all(), 0);
+        EXPECT_TRUE(test::sound_hive(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT")));
+        EXPECT_TRUE(test::sound_hive(machine.host("C:\\WINDOWS\\system32\\config\\SOFTWARE")));
+        EXPECT_TRUE(test::sound_hive(machine.host("C:\\WINDOWS\\system32\\config\\DEFAULT")));
     }
 
     void set(HKEY key, const char* name, std::uint32_t type, const std::string& data)
