@@ -58,10 +58,14 @@ std::string Reader::where() const
 {
     if (path_.empty())
         return "hive header";
-    std::string path;
-    for (std::size_t i = 1; i < path_.size(); ++i)
-        path += "\\" + to_utf8(path_[i]->name());
-    return path.empty() ? "in the root key" : "in key " + path;
+    if (path_.size() == 1)
+        return "in the root key";
+    std::string path = "in key ";
+    for (std::size_t i = 1; i < path_.size(); ++i) {
+        path += '\\';
+        path += to_utf8(path_[i]->name());
+    }
+    return path;
 }
 
 std::optional<Bytes> Reader::cell(std::uint32_t offset, std::size_t min_size, const char* what)

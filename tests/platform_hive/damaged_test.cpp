@@ -40,7 +40,7 @@ HiveBytes ri_hive()
     for (const char16_t* name : {u"Many1", u"Many2"}) {
         Key* k = h.root().add_subkey(name);
         for (int i = 0; i < 1100; ++i)
-            k->add_subkey(hive_test::u16("k" + std::to_string(i)));
+            k->add_subkey(hive_test::numbered(u"k", static_cast<std::size_t>(i)));
     }
     return HiveBytes{h.serialize(kT1)};
 }

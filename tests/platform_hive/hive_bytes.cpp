@@ -166,6 +166,16 @@ std::u16string u16(const std::string& ascii)
     return std::u16string(ascii.begin(), ascii.end());
 }
 
+std::u16string numbered(const char16_t* prefix, std::size_t n)
+{
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+        n /= 10;
+    } while (n != 0);
+    return prefix + digits;
+}
+
 std::vector<std::uint8_t> pattern(std::size_t size, std::uint8_t seed)
 {
     std::vector<std::uint8_t> out(size);

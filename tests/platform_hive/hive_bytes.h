@@ -39,6 +39,8 @@ std::vector<std::string> layout_problems(const std::vector<std::uint8_t>& file);
 std::string joined(const std::vector<std::string>& lines);
 
 std::u16string u16(const std::string& ascii);
+// prefix followed by the decimal digits of n.
+std::u16string numbered(const char16_t* prefix, std::size_t n);
 std::vector<std::uint8_t> pattern(std::size_t size, std::uint8_t seed = 1);
 
 } // namespace hive_test

@@ -183,7 +183,7 @@ TEST_P(RoundTrip, LargeSubkeyListsSplitIntoLeavesUnderAnIndexRoot)
         Key* parent = h.root().add_subkey(u"Many");
         // Added in reverse so the library, not the caller, has to order them.
         for (std::size_t i = n; i-- > 0;)
-            ASSERT_NE(parent->add_subkey(u16("k" + std::to_string(i * 7919 % 100003))), nullptr);
+            ASSERT_NE(parent->add_subkey(hive_test::numbered(u"k", i * 7919 % 100003)), nullptr);
 
         std::vector<std::uint8_t> file;
         auto back = round_trip(h, kT2, &file);
@@ -192,7 +192,7 @@ TEST_P(RoundTrip, LargeSubkeyListsSplitIntoLeavesUnderAnIndexRoot)
         ASSERT_NE(many, nullptr);
         ASSERT_EQ(many->subkeys().size(), n);
         for (std::size_t i = 0; i < n; ++i)
-            EXPECT_NE(many->subkey(u16("K" + std::to_string(i * 7919 % 100003))), nullptr) << i;
+            EXPECT_NE(many->subkey(hive_test::numbered(u"K", i * 7919 % 100003)), nullptr) << i;
 
         const HiveBytes b{file};
         const std::uint32_t nk = b.path({"Many"});
