@@ -4,6 +4,7 @@
 #include "hive_bytes.h"
 #include "platform/hive/access.h"
 #include "platform/hive/hive.h"
+#include "testsupport/regf/regf_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,24 @@ const Damage kDamages[] = {
     {"security_cell_is_a_key", [](HiveBytes& b) { b.set32(b.root(), 44, software(b)); }, "not an sk record"},
     {"security_length_past_its_cell", [](HiveBytes& b) { b.set32(b.u32(b.root(), 44), 16, 0x10000); },
      "bad length"},
+    {"two_values_equal_but_for_case",
+     [](HiveBytes& b) { b.b[4096 + value_cell(b, 1) + 4 + 20] = 'D'; }, "two values are named \"D\""},
+    {"descriptor_owner_outside_it",
+     [](HiveBytes& b) { b.set32(b.u32(b.root(), 44), 20 + 4, 0x2D4E); }, "malformed: owner offset"},
+    {"descriptor_sid_too_long",
+     [](HiveBytes& b) {
+         const std::uint32_t sk = b.u32(b.root(), 44);
+         b.b[4096 + sk + 4 + 20 + b.u32(sk, 20 + 8) + 1] = 200; // the group's sub-authority count
+     },
+     "group SID with 200 sub-authorities"},
+    {"descriptor_acl_past_its_end",
+     [](HiveBytes& b) {
+         const std::uint32_t sk = b.u32(b.root(), 44);
+         b.set16(sk, 20 + b.u32(sk, 20 + 16) + 2, 0x1000); // the DACL's size
+     },
+     "DACL at 48 does not fit"},
+    {"descriptor_not_self_relative", [](HiveBytes& b) { b.set16(b.u32(b.root(), 44), 20 + 2, 0x0004); },
+     "not self-relative"},
     {"two_keys_equal_but_for_case",
      [](HiveBytes& b) { b.b[4096 + b.path({"Software", "B"}) + 4 + 76] = 'a'; }, "two sub-keys"},
     {"backslash_in_a_name", [](HiveBytes& b) { b.b[4096 + b.path({"Software", "B"}) + 4 + 76] = '\\'; },
@@ -220,6 +239,7 @@ void expect_sane(const std::vector<std::uint8_t>& file, const std::string& what)
         return;
     }
     const std::vector<std::uint8_t> rewritten = read->serialize(kT1);
+    EXPECT_EQ(hive_test::joined(regf_checks::validate(rewritten)), "") << what;
     auto again = Hive::parse(rewritten, &error);
     ASSERT_TRUE(again) << what << ": " << error;
     expect_same_tree(read->root(), again->root());

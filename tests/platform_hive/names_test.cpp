@@ -32,7 +32,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Upcase,
                                          UpcaseCase{"greek_final_sigma", u'\u03C2', u'\u03A3'},
                                          UpcaseCase{"iota_subscript", u'\u1F80', u'\u1F88'},
                                          UpcaseCase{"fullwidth", u'\uFF41', u'\uFF21'},
-                                         UpcaseCase{"georgian_stays", u'\u10D0', u'\u10D0'},
                                          UpcaseCase{"surrogate_stays", u'\xD801', u'\xD801'}),
                          [](const auto& row) { return std::string(row.param.label); });
 

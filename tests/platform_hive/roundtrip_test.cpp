@@ -5,6 +5,7 @@
 #include "platform/hive/access.h"
 #include "platform/hive/hive.h"
 #include "platform/hive/names.h"
+#include "testsupport/regf/regf_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@ std::optional<Hive> round_trip(Hive& h, hive::FileTime now, std::vector<std::uin
 {
     std::vector<std::uint8_t> bytes = h.serialize(now);
     EXPECT_EQ(hive_test::joined(layout_problems(bytes)), "");
+    EXPECT_EQ(hive_test::joined(regf_checks::validate(bytes)), "");
     std::string error;
     auto back = Hive::parse(bytes, &error);
     EXPECT_TRUE(back) << error;
@@ -233,7 +235,8 @@ TEST_P(RoundTrip, ClassNamesFlagsAndAccessBitsAreKept)
     Hive h = Hive::create(minor(), kT1);
     Key* k = h.root().add_subkey(u"Classy");
     hive::Access::class_name(*k) = u"Shell\u0416Class";
-    hive::Access::flags(*k) = 0x0008;
+    hive::Access::flags(*k) = 0x0008 | 0x0004; // no-delete, and a stray root mark
+    hive::Access::flags(h.root()) = 0;
     hive::Access::access_bits(*k) = 0x00000002;
     hive::Access::subkey_name_hi(*k) = 0x00120000;
     k->add_subkey(u"Child");
@@ -249,11 +252,11 @@ TEST_P(RoundTrip, ClassNamesFlagsAndAccessBitsAreKept)
 
     const HiveBytes b{file};
     const std::uint32_t nk = b.path({"Classy"});
-    EXPECT_EQ(b.u16(nk, 2), 0x0028) << "no-delete kept, compressed name added";
+    EXPECT_EQ(b.u16(nk, 2), 0x0028) << "no-delete kept, compressed name added, root mark only on the root";
     EXPECT_EQ(b.u32(nk, 52), 0x00120000u | 10u) << "high bits kept, low bits the longest sub-key name";
     EXPECT_EQ(b.u16(nk, 74), 2 * std::u16string(u"Shell\u0416Class").size());
     EXPECT_EQ(b.u32(b.root(), 56), 2 * std::u16string(u"Shell\u0416Class").size()) << "largest sub-key class";
-    EXPECT_EQ(b.u16(b.root(), 2), 0x002C) << "root flags";
+    EXPECT_EQ(b.u16(b.root(), 2), 0x0024) << "the root is marked";
 
     // And again, from what was read.
     auto again = round_trip(*back, kT2 + 1);
