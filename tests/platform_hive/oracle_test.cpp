@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 
@@ -24,16 +25,27 @@ using regf_checks::OracleValue;
 
 constexpr hive::FileTime kT1 = 0x01D5000000000000ull;
 
-std::string temp_file()
-{
-    static std::atomic<int> counter{0};
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "_" + test->name();
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    return testing::TempDir() + name + "_" + std::to_string(counter++) + ".hiv";
-}
+// A file in the test's temporary folder, removed when the test is done with it.
+class TempFile {
+public:
+    TempFile()
+    {
+        static std::atomic<int> counter{0};
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "_" + test->name();
+        for (char& c : name)
+            if (c == '/')
+                c = '_';
+        path_ = testing::TempDir() + name + "_" + std::to_string(counter++) + ".hiv";
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 void write_file(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
@@ -67,10 +79,10 @@ OracleTree tree_of(const Hive& h)
 void expect_valid_and_read_by_hivex(const std::vector<std::uint8_t>& bytes, const OracleTree& expected)
 {
     EXPECT_EQ(joined(regf_checks::validate(bytes)), "");
-    const std::string path = temp_file();
-    write_file(path, bytes);
+    const TempFile file;
+    write_file(file.path(), bytes);
     std::string error;
-    const auto read = regf_checks::hivex_read(path, &error);
+    const auto read = regf_checks::hivex_read(file.path(), &error);
     ASSERT_TRUE(read) << error;
     EXPECT_EQ(*read, expected);
 }
@@ -161,7 +173,8 @@ TEST_P(HivexWrites, WeReadWhatHivexWroteAndWriteItBackValid)
     Key* software = h.root().add_subkey(u"Software");
     software->add_subkey(u"Existing")->set_value(u"Old", 4, {1, 0, 0, 0});
     software->set_value(u"Kept", 1, pattern(10));
-    const std::string path = temp_file();
+    const TempFile file;
+    const std::string& path = file.path();
     write_file(path, h.serialize(kT1));
 
     OracleTree set;
