@@ -43,7 +43,8 @@ public:
     Key* subkey(std::u16string_view name);
     const Key* subkey(std::u16string_view name) const;
     // The existing sub-key of that name, or a new one that takes this key's security descriptor.
-    // nullptr for a name that Windows would refuse (empty, longer than 255 units, or holding a backslash).
+    // nullptr for a name that Windows would refuse (empty, longer than 255 units, or holding a backslash), and
+    // below the 512th level of the tree, where Windows stops.
     Key* add_subkey(std::u16string_view name);
     // Removes the sub-key with everything below it; false when there is none.
     bool remove_subkey(std::u16string_view name);
@@ -52,7 +53,7 @@ public:
     const std::vector<Value>& values() const { return values_; }
     const Value* value(std::u16string_view name) const;
     // Replaces the data of an existing value in place (its stored name is kept) or appends a new one.
-    // false for a name longer than 16383 units.
+    // false for a name longer than 16383 units or data over 1 GiB.
     bool set_value(std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     bool remove_value(std::u16string_view name);
 
@@ -66,7 +67,7 @@ private:
     std::uint16_t depth_; // 0 for the root
     std::u16string name_;
     std::u16string class_name_;
-    std::uint16_t flags_ = 0;          // nk flags other than the name encoding, kept as read
+    std::uint16_t flags_ = 0;          // nk flags as read; the writer sets the name encoding and root mark
     std::uint32_t access_bits_ = 0;    // nk "access bits", kept as read
     std::uint32_t subkey_name_hi_ = 0; // high bits of the largest sub-key name field, kept as read
     FileTime last_written_ = 0;
@@ -93,7 +94,8 @@ public:
     // move on to the same new value, changed keys and the header take the time `now`. Clears `modified()`.
     std::vector<std::uint8_t> serialize(FileTime now);
 
-    // False when the file was read with unequal sequence numbers (its log has not been replayed).
+    // False when the file was read with unequal sequence numbers or a bad header checksum (its log has not been
+    // replayed, or the header write was torn).
     // Such a hive may be read but must never be written back.
     bool clean() const { return clean_; }
     // True after any change since the hive was parsed, created or serialized.

@@ -45,6 +45,7 @@ private:
     std::vector<const Key*> path_;        // the keys being read, root first, for messages
     std::vector<std::uint32_t> pending_;  // sub-key cells still to read, a range per level being read
     std::unordered_map<std::uint32_t, SecurityDescriptor> security_;
+    std::vector<const std::u16string*> by_name_; // a key's value names, sorted to find duplicates
 };
 
 bool Reader::fail(const std::string& what)
@@ -58,10 +59,14 @@ std::string Reader::where() const
 {
     if (path_.empty())
         return "hive header";
-    std::string path;
-    for (std::size_t i = 1; i < path_.size(); ++i)
-        path += "\\" + to_utf8(path_[i]->name());
-    return path.empty() ? "in the root key" : "in key " + path;
+    if (path_.size() == 1)
+        return "in the root key";
+    std::string path = "in key ";
+    for (std::size_t i = 1; i < path_.size(); ++i) {
+        path += '\\';
+        path += to_utf8(path_[i]->name());
+    }
+    return path;
 }
 
 std::optional<Bytes> Reader::cell(std::uint32_t offset, std::size_t min_size, const char* what)
@@ -110,6 +115,10 @@ const SecurityDescriptor* Reader::security(std::uint32_t offset)
         return nullptr;
     }
     const Bytes bytes = c->subspan(sk::kDescriptor, length);
+    if (const std::string problem = descriptor_problem(bytes); !problem.empty()) {
+        fail("security descriptor at " + hex(offset) + " is malformed: " + problem);
+        return nullptr;
+    }
     auto sd = std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end());
     return &security_.emplace(offset, std::move(sd)).first->second;
 }
@@ -183,6 +192,16 @@ bool Reader::read_values(Key& key, std::uint32_t count, std::uint32_t list)
     for (std::size_t i = 0; i < count; ++i)
         if (!read_value(get32(*c, 4 * i), values.emplace_back()))
             return false;
+
+    // Windows keeps value names unique without regard to case; a lookup would see only the first of two.
+    by_name_.clear();
+    for (const Value& v : values)
+        by_name_.push_back(&v.name);
+    const auto before = [](const std::u16string* a, const std::u16string* b) { return compare_names(*a, *b) < 0; };
+    std::sort(by_name_.begin(), by_name_.end(), before);
+    for (std::size_t i = 1; i < by_name_.size(); ++i)
+        if (compare_names(*by_name_[i - 1], *by_name_[i]) == 0)
+            return fail("two values are named \"" + to_utf8(*by_name_[i]) + "\"");
     return true;
 }
 

@@ -42,6 +42,35 @@ void append_allow_ace(std::vector<std::uint8_t>& acl, std::uint32_t mask, const 
 
 } // namespace
 
+std::string descriptor_problem(std::span<const std::uint8_t> sd)
+{
+    constexpr std::size_t kHeader = 20;
+    if (sd.size() < kHeader)
+        return "shorter than a descriptor header";
+    if (sd[0] != 1)
+        return "revision " + std::to_string(sd[0]);
+    constexpr std::uint16_t kSelfRelative = 0x8000;
+    if (!(get16(sd, 2) & kSelfRelative))
+        return "not self-relative";
+    const char* parts[] = {"owner", "group", "SACL", "DACL"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t at = get32(sd, 4 + 4 * i);
+        if (at == 0)
+            continue;
+        if (at < kHeader || at >= sd.size() || sd.size() - at < 8)
+            return std::string(parts[i]) + " offset " + std::to_string(at) + " lies outside it";
+        // A SID: revision, sub-authority count, 6-byte authority, the sub-authorities.
+        // An ACL: revision, padding, its size, its ACE count.
+        constexpr std::size_t kMaxSubAuthorities = 15;
+        if (i < 2 && sd[at + 1] > kMaxSubAuthorities)
+            return std::string(parts[i]) + " SID with " + std::to_string(sd[at + 1]) + " sub-authorities";
+        const std::size_t size = i < 2 ? 8 + 4 * std::size_t(sd[at + 1]) : get16(sd, at + 2);
+        if (size < 8 || size > sd.size() - at)
+            return std::string(parts[i]) + " at " + std::to_string(at) + " does not fit it";
+    }
+    return {};
+}
+
 SecurityDescriptor default_security_descriptor()
 {
     constexpr std::uint32_t kKeyAllAccess = 0x000F003F;

@@ -4,6 +4,8 @@
 #include "platform/hive/bin_writer.h"
 #include "platform/hive/hive.h"
 
+#include <span>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -13,6 +15,10 @@ namespace hive {
 // Owner Administrators, group SYSTEM; full control for SYSTEM and Administrators, read for Everyone,
 // inherited by sub-keys.
 SecurityDescriptor default_security_descriptor();
+
+// Empty when `sd` is a well-formed self-relative descriptor: revision 1, and owner, group and both ACLs
+// (where present) inside it. Otherwise what is wrong.
+std::string descriptor_problem(std::span<const std::uint8_t> sd);
 
 // Writes one sk cell per distinct descriptor and links them into the circular list.
 class SecurityWriter {

@@ -83,7 +83,13 @@ std::uint32_t Writer::write_key(Key& key, std::uint32_t parent)
     std::uint8_t* p = bins_.data(nk);
     p[0] = 'n';
     p[1] = 'k';
-    put16(p + nk::kFlags, static_cast<std::uint16_t>(Access::flags(key) | (compressed ? nk::kCompressedName : 0)));
+    // The name encoding and the root mark follow from the key itself, whatever a damaged file said.
+    std::uint16_t flags = Access::flags(key) & ~(nk::kCompressedName | nk::kRootFlag);
+    if (compressed)
+        flags |= nk::kCompressedName;
+    if (&key == &hive_.root())
+        flags |= nk::kRootFlag;
+    put16(p + nk::kFlags, flags);
     put64(p + nk::kTimestamp, key.last_written());
     put32(p + nk::kAccessBits, Access::access_bits(key));
     put32(p + nk::kParent, parent);
@@ -234,8 +240,7 @@ std::vector<std::uint8_t> Writer::run()
     put32(h + base::kFileFormat, 1);
     put32(h + base::kRootCell, root);
     put32(h + base::kBinsSize, bins_size);
-    if (get32(base, base::kClustering) == 0)
-        put32(h + base::kClustering, 1);
+    put32(h + base::kClustering, 1); // sectors of 512 bytes: what the machine writing the file has
     put32(h + base::kChecksum, header_checksum(h));
     std::copy(base.begin(), base.end(), file.begin());
 
