@@ -1,0 +1,43 @@
+#include "installation.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace app {
+
+namespace {
+
+struct ProgramRow {
+    const char* machine_name;
+    platform::ProgramPlace place;
+    const char* build_path; // relative to the app/ build folder
+};
+
+const ProgramRow program_rows[] = {
+    {"GATR2002.EXE", platform::ProgramPlace::program_folder, "gatrisk"},
+};
+
+} // namespace
+
+std::vector<platform::BuiltProgram> built_programs(const QString& app_folder)
+{
+    std::vector<platform::BuiltProgram> programs;
+    const QDir dir(app_folder);
+    for (const ProgramRow& r : program_rows) {
+        const QString host = QDir::cleanPath(dir.absoluteFilePath(QLatin1String(r.build_path)));
+        if (QFileInfo(host).isExecutable())
+            programs.push_back({QLatin1String(r.machine_name), r.place, host});
+    }
+    return programs;
+}
+
+platform::SampleOptions installation(platform::SampleSystem system, const QString& app_folder)
+{
+    platform::SampleOptions options;
+    options.system = system;
+    options.programs = built_programs(app_folder);
+    // The registry store plugs its hive writer in here; until then the hive places stay empty.
+    return options;
+}
+
+} // namespace app

@@ -1,0 +1,243 @@
+#include "platform/machine/mount_table.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+QString errno_text() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// flock on the lock file for as long as the object lives. Shared to read, exclusive to change.
+class TableLock {
+public:
+    TableLock(const QString& path, bool exclusive)
+    {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0) {
+            error_ = QStringLiteral("%1: can't be opened (%2)").arg(path, errno_text());
+            return;
+        }
+        int rc;
+        do
+            rc = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH);
+        while (rc != 0 && errno == EINTR);
+        if (rc != 0) {
+            error_ = QStringLiteral("%1: can't be locked (%2)").arg(path, errno_text());
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~TableLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // closing releases the lock
+    }
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+
+    bool held() const { return fd_ >= 0; }
+    const QString& error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    QString error_;
+};
+
+const char header[] = "# HKEY_USERS mounts of this machine: name, read-only (0 or 1), hive file; one tab between\n";
+
+bool valid_name(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('\t')) && !name.contains(QLatin1Char('\n'))
+           && !name.contains(QLatin1Char('\r')) && !name.contains(QLatin1Char('\\'));
+}
+
+bool valid_file(const QString& file)
+{
+    return !file.isEmpty() && !file.contains(QLatin1Char('\t')) && !file.contains(QLatin1Char('\n'))
+           && !file.contains(QLatin1Char('\r'));
+}
+
+std::optional<std::vector<Mount>> read_table(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::vector<Mount>{};
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: can't be read (%2)").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    std::vector<Mount> mounts;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() != 3 || !valid_name(fields[0]) || !valid_file(fields[2])
+            || (fields[1] != QLatin1String("0") && fields[1] != QLatin1String("1"))) {
+            if (error)
+                *error = QStringLiteral("%1:%2: not a mount line (name, 0 or 1, hive file)").arg(path).arg(i + 1);
+            return std::nullopt;
+        }
+        mounts.push_back({fields[0], fields[2], fields[1] == QLatin1String("1")});
+    }
+    return mounts;
+}
+
+bool write_all(int fd, const QByteArray& bytes)
+{
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+// Written beside the table, flushed, then renamed over it: a reader sees the old table or the new one.
+bool write_table(const QString& path, const std::vector<Mount>& mounts, QString* error)
+{
+    QByteArray bytes(header);
+    for (const Mount& m : mounts)
+        bytes += (m.name + QLatin1Char('\t') + (m.read_only ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\t')
+                  + m.hive_file + QLatin1Char('\n'))
+                     .toUtf8();
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temporary = target + ".new";
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = fd >= 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!ok) {
+        if (error)
+            *error = QStringLiteral("%1: can't be written (%2)").arg(path, errno_text());
+        ::unlink(temporary.constData());
+    }
+    return ok;
+}
+
+} // namespace
+
+MountTable::MountTable(const Machine& machine) : machine_(machine) {}
+
+std::optional<std::vector<Mount>> MountTable::list(QString* error) const
+{
+    const TableLock lock(machine_.mount_lock_path(), false);
+    if (!lock.held()) {
+        if (error)
+            *error = lock.error();
+        return std::nullopt;
+    }
+    return read_table(machine_.mount_table_path(), error);
+}
+
+std::optional<Mount> MountTable::find(const QString& name, QString* error) const
+{
+    const auto mounts = list(error);
+    if (!mounts)
+        return std::nullopt;
+    for (const Mount& m : *mounts)
+        if (m.name.compare(name, Qt::CaseInsensitive) == 0)
+            return m;
+    return std::nullopt;
+}
+
+MountChange MountTable::add(const Mount& mount, QString* error)
+{
+    MountChange change = MountChange::failed;
+    const bool ok = update(
+        [&](std::vector<Mount>& mounts) {
+            for (Mount& m : mounts)
+                if (m.name.compare(mount.name, Qt::CaseInsensitive) == 0) {
+                    m = mount;
+                    change = MountChange::replaced;
+                    return true;
+                }
+            mounts.push_back(mount);
+            change = MountChange::added;
+            return true;
+        },
+        error);
+    return ok ? change : MountChange::failed;
+}
+
+MountChange MountTable::remove(const QString& name, QString* error)
+{
+    MountChange change = MountChange::failed;
+    const bool ok = update(
+        [&](std::vector<Mount>& mounts) {
+            for (auto it = mounts.begin(); it != mounts.end(); ++it)
+                if (it->name.compare(name, Qt::CaseInsensitive) == 0) {
+                    mounts.erase(it);
+                    change = MountChange::removed;
+                    return true;
+                }
+            change = MountChange::not_found;
+            return false;
+        },
+        error);
+    return ok ? change : MountChange::failed;
+}
+
+bool MountTable::is_mounted(const QString& host_path) const
+{
+    struct stat wanted;
+    if (::stat(QFile::encodeName(host_path).constData(), &wanted) != 0)
+        return false;
+    const auto mounts = list();
+    if (!mounts)
+        return false;
+    for (const Mount& m : *mounts) {
+        const HostPath mapped = machine_.to_host(m.hive_file);
+        struct stat st;
+        if (mapped.ok() && ::stat(QFile::encodeName(mapped.path).constData(), &st) == 0 && st.st_dev == wanted.st_dev
+            && st.st_ino == wanted.st_ino)
+            return true;
+    }
+    return false;
+}
+
+bool MountTable::update(const std::function<bool(std::vector<Mount>&)>& change, QString* error)
+{
+    const TableLock lock(machine_.mount_lock_path(), true);
+    if (!lock.held()) {
+        if (error)
+            *error = lock.error();
+        return false;
+    }
+    auto mounts = read_table(machine_.mount_table_path(), error);
+    if (!mounts)
+        return false;
+    if (!change(*mounts))
+        return true;
+    for (const Mount& m : *mounts)
+        if (!valid_name(m.name) || !valid_file(m.hive_file)) {
+            if (error)
+                *error = QStringLiteral("a mount needs a name and a hive file without tab or line break, and a "
+                                        "name without backslash: \"%1\"")
+                             .arg(m.name);
+            return false;
+        }
+    return write_table(machine_.mount_table_path(), *mounts, error);
+}
+
+} // namespace platform

@@ -1,0 +1,100 @@
+#include "temp_machine.h"
+
+#include "platform/machine/mount_table.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using platform::MountChange;
+
+TEST(MountTable, AddReplaceFindRemove)
+{
+    TempMachine t;
+    platform::MountTable table(*t.machine);
+    EXPECT_TRUE(table.list()->empty());
+    EXPECT_EQ(table.add({"pupil", "C:\\Documents and Settings\\pupil\\NTUSER.DAT", false}), MountChange::added);
+    EXPECT_EQ(table.add({"Schueler", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", true}), MountChange::added);
+    EXPECT_EQ(table.add({"PUPIL", "C:\\x\\NTUSER.DAT", true}), MountChange::replaced);
+    const auto found = table.find("Pupil");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->name, "PUPIL");
+    EXPECT_EQ(found->hive_file, "C:\\x\\NTUSER.DAT");
+    EXPECT_TRUE(found->read_only);
+    EXPECT_EQ(table.list()->size(), 2u);
+    EXPECT_EQ(table.remove("pupil"), MountChange::removed);
+    EXPECT_EQ(table.remove("pupil"), MountChange::not_found);
+    EXPECT_FALSE(table.find("pupil"));
+
+    // Another table object of the same machine sees the same mounts.
+    platform::MountTable other(*t.machine);
+    ASSERT_EQ(other.list()->size(), 1u);
+    EXPECT_EQ(other.list()->front().name, "Schueler");
+}
+
+TEST(MountTable, IsMountedComparesFilesNotSpellings)
+{
+    TempMachine t;
+    const QString hive = "C:\\Documents and Settings\\pupil\\NTUSER.DAT";
+    t.write(hive, "regf");
+    platform::MountTable table(*t.machine);
+    EXPECT_FALSE(table.is_mounted(t.host(hive)));
+    table.add({"pupil", "c:/DOCUMENTS AND SETTINGS/Pupil/ntuser.dat", false});
+    EXPECT_TRUE(table.is_mounted(t.host(hive)));
+    EXPECT_FALSE(table.is_mounted(t.host("C:\\Documents and Settings\\Schueler\\NTUSER.DAT")));
+}
+
+TEST(MountTable, RefusedNamesChangeNothing)
+{
+    TempMachine t;
+    platform::MountTable table(*t.machine);
+    QString error;
+    for (const char* name : {"", "a\tb", "a\nb", "a\\b"})
+        EXPECT_EQ(table.add({QLatin1String(name), "C:\\x", false}, &error), MountChange::failed) << name;
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(table.list()->empty());
+}
+
+TEST(MountTable, MalformedTableIsReported)
+{
+    TempMachine t;
+    QFile f(t.machine->mount_table_path());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("pupil\t2\tC:\\x\n");
+    f.close();
+    platform::MountTable table(*t.machine);
+    QString error;
+    EXPECT_FALSE(table.list(&error));
+    EXPECT_TRUE(error.contains("mounts.txt:1:")) << error.toStdString();
+    EXPECT_EQ(table.add({"a", "C:\\a", false}), MountChange::failed);
+}
+
+TEST(MountTable, ConcurrentWritersLoseNothing)
+{
+    TempMachine t;
+    constexpr int writers = 6;
+    constexpr int entries = 15;
+    std::vector<pid_t> children;
+    for (int w = 0; w < writers; ++w) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            platform::MountTable table(*t.machine);
+            bool ok = true;
+            for (int e = 0; e < entries; ++e)
+                ok = ok && table.add({QStringLiteral("w%1e%2").arg(w).arg(e), "C:\\hive", false}) == MountChange::added;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto mounts = platform::MountTable(*t.machine).list();
+    ASSERT_TRUE(mounts);
+    EXPECT_EQ(mounts->size(), static_cast<std::size_t>(writers * entries));
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A sample machine in a temporary folder, removed with the object.
+
+#include "platform/machine/machine.h"
+#include "platform/machine/sample_machine.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct TempMachine {
+    explicit TempMachine(platform::SampleSystem system = platform::SampleSystem::winxp,
+                         std::vector<platform::BuiltProgram> programs = {});
+
+    // The host path of a Windows path (which must map).
+    QString host(const QString& windows_path) const;
+    // Writes a file, creating its folders.
+    void write(const QString& windows_path, const QByteArray& bytes) const;
+    QByteArray read(const QString& windows_path) const;
+    bool exists(const QString& windows_path) const;
+
+    QTemporaryDir dir;
+    std::unique_ptr<platform::Machine> machine;
+};
+
+// Holds an advisory lock on a file from a forked child process until destroyed.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& host_path);
+    ~LockHolder();
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    bool locked() const { return locked_; }
+
+private:
+    int pid_ = -1;
+    int release_fd_ = -1;
+    bool locked_ = false;
+};
