@@ -117,16 +117,16 @@ TEST(Form, FindsControlsByNameWithoutRegardToCase)
     TestForm form;
     controls::CheckBox c11{form, "c11"};
     controls::ComboBox combo{form, "Combo_user"};
-    EXPECT_EQ(form.find(u"c11"), &c11);
-    EXPECT_EQ(form.find(u"COMBO_USER"), &combo);
-    EXPECT_EQ(form.find<controls::ComboBox>(u"combo_user"), &combo);
-    EXPECT_EQ(form.find<controls::CheckBox>(u"combo_user"), nullptr);
-    EXPECT_EQ(form.find(u"c12"), nullptr);
+    EXPECT_EQ(form.find("c11"), &c11);
+    EXPECT_EQ(form.find("COMBO_USER"), &combo);
+    EXPECT_EQ(form.find<controls::ComboBox>("combo_user"), &combo);
+    EXPECT_EQ(form.find<controls::CheckBox>("combo_user"), nullptr);
+    EXPECT_EQ(form.find("c12"), nullptr);
     {
         controls::Label gone{form, "l01"};
-        EXPECT_EQ(form.find(u"l01"), &gone);
+        EXPECT_EQ(form.find("l01"), &gone);
     }
-    EXPECT_EQ(form.find(u"l01"), nullptr);
+    EXPECT_EQ(form.find("l01"), nullptr);
     EXPECT_EQ(form.controls().size(), 2u);
 }
 

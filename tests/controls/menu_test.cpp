@@ -70,13 +70,13 @@ TEST_F(MenuFixture, MenusNestAndListInOrder)
 
 TEST_F(MenuFixture, ShortcutClicksTheItemThatCanBeChosen)
 {
-    EXPECT_TRUE(form.userShortcut(u"F1"));
-    EXPECT_TRUE(form.userShortcut(u"f1"));
+    EXPECT_TRUE(form.userShortcut("F1"));
+    EXPECT_TRUE(form.userShortcut("f1"));
     EXPECT_EQ(helpClicks, 2);
-    EXPECT_FALSE(form.userShortcut(u"F2"));
+    EXPECT_FALSE(form.userShortcut("F2"));
 
     mm5.setEnabled(false);
-    EXPECT_FALSE(form.userShortcut(u"F1"));
+    EXPECT_FALSE(form.userShortcut("F1"));
     EXPECT_EQ(helpClicks, 2);
 }
 
