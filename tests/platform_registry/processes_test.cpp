@@ -178,6 +178,14 @@ TEST_F(AcrossProcesses, ProgramStartsFlushFirst)
     EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 2);
 }
 
+TEST_F(AcrossProcesses, AProgramEndingThroughExitFlushes)
+{
+    EXPECT_EQ(run(PROBE_PROGRAM, {"exit", "HKCU", desktop, "Wallpaper", "at exit"}), 0);
+    EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                  u"Control Panel\\Desktop", u"Wallpaper"),
+              "at exit");
+}
+
 TEST_F(AcrossProcesses, ATerminationSignalFlushesBeforeTheProgramEnds)
 {
     Registry here(machine.layout()); // has the hive parsed before the other process writes it
