@@ -1,5 +1,7 @@
 #include "installation.h"
 
+#include "platform/registry/sample_hives.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,6 +17,7 @@ struct ProgramRow {
 
 const ProgramRow program_rows[] = {
     {"GATR2002.EXE", platform::ProgramPlace::program_folder, "gatrisk"},
+    {"regg.exe", platform::ProgramPlace::program_folder, "../regg/regg"},
 };
 
 } // namespace
@@ -36,7 +39,9 @@ platform::SampleOptions installation(platform::SampleSystem system, const QStrin
     platform::SampleOptions options;
     options.system = system;
     options.programs = built_programs(app_folder);
-    // The registry store plugs its hive writer in here; until then the hive places stay empty.
+    options.write_hives = [](const platform::Machine& machine, QString* error) {
+        return platform::populate_sample_hives(machine, {}, error);
+    };
     return options;
 }
 

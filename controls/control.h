@@ -47,7 +47,8 @@ class Control {
 public:
     using Observer = std::function<void(Property what, int index)>;
 
-    // Registers the control with its form under `name`; the form finds it by that name.
+    // Registers the control with its form under `name`; the form finds it by that name. A control lives
+    // no longer than its form (form classes hold their controls as members).
     Control(Form& form, QString name);
     virtual ~Control();
     Control(const Control&) = delete;

@@ -118,10 +118,10 @@ bool Form::unload(UnloadMode mode)
     return true;
 }
 
-Control* Form::find(QStringView name) const
+Control* Form::find(const QString& name) const
 {
     for (Control* c : controls_)
-        if (QStringView(c->name()).compare(name, Qt::CaseInsensitive) == 0)
+        if (c->name().compare(name, Qt::CaseInsensitive) == 0)
             return c;
     return nullptr;
 }
@@ -144,13 +144,13 @@ std::vector<Control*> Form::childrenOf(const Control* container) const
     return out;
 }
 
-bool Form::userShortcut(QStringView shortcut)
+bool Form::userShortcut(const QString& shortcut)
 {
     for (Control* c : controls_) {
         if (c->kind() != Kind::Menu)
             continue;
         auto* m = static_cast<Menu*>(c);
-        if (!m->shortcut().isEmpty() && QStringView(m->shortcut()).compare(shortcut, Qt::CaseInsensitive) == 0
+        if (!m->shortcut().isEmpty() && m->shortcut().compare(shortcut, Qt::CaseInsensitive) == 0
             && m->canBeChosen()) {
             m->userClick();
             return true;

@@ -19,7 +19,6 @@
 #include "platform/ui_services.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <functional>
 #include <vector>
@@ -78,16 +77,16 @@ public:
     // Controls in declaration order, and a lookup by name (without regard to case, as the program's
     // names are).
     const std::vector<Control*>& controls() const { return controls_; }
-    Control* find(QStringView name) const;
+    Control* find(const QString& name) const;
     template <class T>
-    T* find(QStringView name) const { return dynamic_cast<T*>(find(name)); }
+    T* find(const QString& name) const { return dynamic_cast<T*>(find(name)); }
     // Top-level menus of the menu bar, in declaration order.
     std::vector<Menu*> menus() const;
     // Controls whose container is `container` (nullptr: placed on the form itself), in declaration order.
     std::vector<Control*> childrenOf(const Control* container) const;
     // A key such as "F1": clicks the menu item that has it as shortcut, when it can be chosen; false
     // when no such item is there.
-    bool userShortcut(QStringView shortcut);
+    bool userShortcut(const QString& shortcut);
 
     Control* activeControl() const { return focus_; }
 

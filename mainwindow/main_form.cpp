@@ -4,7 +4,7 @@
 
 namespace mainwindow {
 
-MainForm::MainForm(platform::UiServices& ui) : Form(QStringLiteral("main")), dialog(*this, QStringLiteral("dialog"), ui)
+MainForm::MainForm(platform::Context& context) : Form(QStringLiteral("main")), context_(context)
 {
     designWindow();
     designInfoPanel();

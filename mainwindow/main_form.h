@@ -4,14 +4,19 @@
 // chosen language and the handlers are added by the modules that own them; this class holds the controls.
 
 #include "controls/controls.h"
+#include "platform/context.h"
 
 #include <array>
 
 namespace mainwindow {
 
 class MainForm : public controls::Form {
+    // What the controls are made with; declared first, so that it is there when they are.
+    platform::Context& context_;
+
 public:
-    explicit MainForm(platform::UiServices& ui);
+    explicit MainForm(platform::Context& context);
+    platform::Context& context() const { return context_; }
 
     // Navigation and the information panel, outside the tabs.
     controls::ListBar SSListBar1{*this, "SSListBar1"};
@@ -35,7 +40,7 @@ public:
 
     controls::StatusBar StatusBar{*this, "StatusBar"};
     controls::Timer Timer1{*this, "Timer1"};
-    controls::CommonDialog dialog;
+    controls::CommonDialog dialog{*this, "dialog", context_.ui};
     controls::TextBox txttooltip{*this, "txttooltip"};
     controls::Image prgpic{*this, "prgpic"};
 
@@ -88,8 +93,8 @@ public:
     controls::CommandButton cm44{*this, "cm44"};
     controls::CommandButton cm45{*this, "cm45"};
     controls::CommandButton cm43{*this, "cm43"};
-    controls::FileListBox File1{*this, "File1"};
-    controls::DirListBox Dir1{*this, "Dir1"};
+    controls::FileListBox File1{*this, "File1", context_.machine};
+    controls::DirListBox Dir1{*this, "Dir1", context_.machine};
     controls::ListBox list0{*this, "list0"};
 
     // Tab 4: drives.

@@ -100,29 +100,107 @@ private:
     QListWidget* widget_;
 };
 
-class FolderListBinding : public Binding {
+// The drives, in a drop-down list.
+class DriveListBinding : public Binding {
 public:
-    FolderListBinding(controls::FolderListControl& c, FormWindow& w) : Binding(c, w), list_(c), widget_(new QListWidget)
+    DriveListBinding(controls::DriveListBox& c, FormWindow& w) : Binding(c, w), drives_(c), widget_(new QComboBox)
     {
         setWidget(widget_);
         trackFocus(widget_);
-        on(widget_, &QListWidget::currentRowChanged, [this](int row) {
-            if (!updating())
-                list_.userSelect(row);
+        on(widget_, qOverload<int>(&QComboBox::activated), [this](int index) {
+            if (updating())
+                return;
+            drives_.userChoose(index);
+            update(P::Drive, -1);
         });
     }
 
 protected:
     void sync(P what, int) override
     {
-        if (is(what, P::Items) || what == P::Path || what == P::Pattern || what == P::Drive)
-            showEntries(widget_, list_.entries(), list_.listIndex());
-        if (what == P::ListIndex)
-            widget_->setCurrentRow(list_.listIndex());
+        if (is(what, P::Items)) {
+            widget_->clear();
+            for (int i = 0; i < drives_.listCount(); ++i)
+                widget_->addItem(drives_.list(i));
+        }
+        if (is(what, P::Items) || is(what, P::Drive) || is(what, P::ListIndex))
+            widget_->setCurrentIndex(drives_.listIndex());
     }
 
 private:
-    controls::FolderListControl& list_;
+    controls::DriveListBox& drives_;
+    QComboBox* widget_;
+};
+
+// The subfolders of the folder list's folder; a double click opens one.
+class DirListBinding : public Binding {
+public:
+    DirListBinding(controls::DirListBox& c, FormWindow& w) : Binding(c, w), dirs_(c), widget_(new QListWidget)
+    {
+        setWidget(widget_);
+        trackFocus(widget_);
+        on(widget_, &QListWidget::currentRowChanged, [this](int row) {
+            if (!updating())
+                dirs_.setListIndex(row);
+        });
+        // Opening reads the list anew, so it waits until the view is done with the double click.
+        on(widget_, &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {
+            if (updating())
+                return;
+            const int row = widget_->row(item);
+            QMetaObject::invokeMethod(widget_, [this, row] { dirs_.userOpen(row); }, Qt::QueuedConnection);
+        });
+    }
+
+protected:
+    void sync(P what, int) override
+    {
+        if (is(what, P::Path) || is(what, P::Items)) {
+            QStringList entries;
+            for (int i = 0; i < dirs_.listCount(); ++i)
+                entries << dirs_.list(i);
+            showEntries(widget_, entries, dirs_.listIndex());
+        }
+        if (is(what, P::ListIndex) && widget_->currentRow() != dirs_.listIndex())
+            widget_->setCurrentRow(dirs_.listIndex());
+    }
+
+private:
+    controls::DirListBox& dirs_;
+    QListWidget* widget_;
+};
+
+class FileListBinding : public Binding {
+public:
+    FileListBinding(controls::FileListBox& c, FormWindow& w) : Binding(c, w), files_(c), widget_(new QListWidget)
+    {
+        setWidget(widget_);
+        trackFocus(widget_);
+        on(widget_, &QListWidget::currentRowChanged, [this](int row) {
+            if (!updating())
+                files_.userSelect(row);
+        });
+        on(widget_, &QListWidget::itemDoubleClicked, [this] {
+            if (!updating())
+                files_.userDoubleClick();
+        });
+    }
+
+protected:
+    void sync(P what, int) override
+    {
+        if (is(what, P::Items) || is(what, P::Path) || is(what, P::Pattern)) {
+            QStringList entries;
+            for (int i = 0; i < files_.listCount(); ++i)
+                entries << files_.list(i);
+            showEntries(widget_, entries, files_.listIndex());
+        }
+        if (is(what, P::ListIndex) && widget_->currentRow() != files_.listIndex())
+            widget_->setCurrentRow(files_.listIndex());
+    }
+
+private:
+    controls::FileListBox& files_;
     QListWidget* widget_;
 };
 
@@ -138,9 +216,19 @@ std::unique_ptr<Binding> bindListView(controls::ListView& c, FormWindow& w)
     return std::make_unique<ListViewBinding>(c, w);
 }
 
-std::unique_ptr<Binding> bindFolderList(controls::FolderListControl& c, FormWindow& w)
+std::unique_ptr<Binding> bindDriveList(controls::DriveListBox& c, FormWindow& w)
 {
-    return std::make_unique<FolderListBinding>(c, w);
+    return std::make_unique<DriveListBinding>(c, w);
+}
+
+std::unique_ptr<Binding> bindDirList(controls::DirListBox& c, FormWindow& w)
+{
+    return std::make_unique<DirListBinding>(c, w);
+}
+
+std::unique_ptr<Binding> bindFileList(controls::FileListBox& c, FormWindow& w)
+{
+    return std::make_unique<FileListBinding>(c, w);
 }
 
 } // namespace qtui

@@ -19,9 +19,11 @@ std::unique_ptr<Binding> makeBinding(controls::Control& c, FormWindow& w)
     case K::ListView:
         return bindListView(static_cast<controls::ListView&>(c), w);
     case K::DriveListBox:
+        return bindDriveList(static_cast<controls::DriveListBox&>(c), w);
     case K::DirListBox:
+        return bindDirList(static_cast<controls::DirListBox&>(c), w);
     case K::FileListBox:
-        return bindFolderList(static_cast<controls::FolderListControl&>(c), w);
+        return bindFileList(static_cast<controls::FileListBox&>(c), w);
     case K::ComboBox:
         return bindComboBox(static_cast<controls::ComboBox&>(c), w);
     case K::Frame:

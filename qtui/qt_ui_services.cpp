@@ -8,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace qtui {
@@ -128,9 +127,9 @@ void QtUiServices::setMousePointer(platform::MousePointer pointer)
 void QtUiServices::endProgram()
 {
     runEndHooks();
-    std::fflush(nullptr);
-    // At once: no window closes, no destructor runs; what must be kept was flushed by the hooks.
-    std::_Exit(0);
+    // At once: no window closes and no handler runs; exit() still lets the process's exit handlers write
+    // what they hold (the registry's hives).
+    std::exit(0);
 }
 
 } // namespace qtui

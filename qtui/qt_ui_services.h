@@ -46,7 +46,7 @@ public:
     platform::MousePointer mousePointer() const override { return pointer_; }
     void setMousePointer(platform::MousePointer pointer) override;
 
-    // Runs the end hooks and ends the process with exit code 0, without unwinding.
+    // Runs the end hooks and ends the process with exit code 0 (exit handlers run; nothing unwinds).
     [[noreturn]] void endProgram() override;
 
 private:

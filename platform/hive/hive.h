@@ -2,6 +2,7 @@
 // A registry hive file (REGF) held in memory: parsed once from bytes, edited as a tree, written back whole.
 // Standard library only: bytes in, bytes out. File access belongs to the caller.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -42,7 +43,8 @@ public:
     Key* subkey(std::u16string_view name);
     const Key* subkey(std::u16string_view name) const;
     // The existing sub-key of that name, or a new one that takes this key's security descriptor.
-    // nullptr for a name that Windows would refuse (empty, longer than 255 units, or holding a backslash).
+    // nullptr for a name that Windows would refuse (empty, longer than 255 units, or holding a backslash), and
+    // below the 512th level of the tree, where Windows stops.
     Key* add_subkey(std::u16string_view name);
     // Removes the sub-key with everything below it; false when there is none.
     bool remove_subkey(std::u16string_view name);
@@ -51,20 +53,21 @@ public:
     const std::vector<Value>& values() const { return values_; }
     const Value* value(std::u16string_view name) const;
     // Replaces the data of an existing value in place (its stored name is kept) or appends a new one.
-    // false for a name longer than 16383 units.
+    // false for a name longer than 16383 units or data over 1 GiB.
     bool set_value(std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     bool remove_value(std::u16string_view name);
 
 private:
     friend class Hive;
     friend struct Access; // the reader and writer
-    explicit Key(Hive& owner) : owner_(&owner) {}
+    Key(bool* hive_modified, std::uint16_t depth) : hive_modified_(hive_modified), depth_(depth) {}
     void changed();
 
-    Hive* owner_;
+    bool* hive_modified_; // the owning hive's flag; it lives on the heap, so moving the hive keeps it valid
+    std::uint16_t depth_; // 0 for the root
     std::u16string name_;
     std::u16string class_name_;
-    std::uint16_t flags_ = 0;          // nk flags other than the name encoding, kept as read
+    std::uint16_t flags_ = 0;          // nk flags as read; the writer sets the name encoding and root mark
     std::uint32_t access_bits_ = 0;    // nk "access bits", kept as read
     std::uint32_t subkey_name_hi_ = 0; // high bits of the largest sub-key name field, kept as read
     FileTime last_written_ = 0;
@@ -91,11 +94,12 @@ public:
     // move on to the same new value, changed keys and the header take the time `now`. Clears `modified()`.
     std::vector<std::uint8_t> serialize(FileTime now);
 
-    // False when the file was read with unequal sequence numbers (its log has not been replayed).
+    // False when the file was read with unequal sequence numbers or a bad header checksum (its log has not been
+    // replayed, or the header write was torn).
     // Such a hive may be read but must never be written back.
     bool clean() const { return clean_; }
     // True after any change since the hive was parsed, created or serialized.
-    bool modified() const { return modified_; }
+    bool modified() const { return *modified_; }
     std::uint32_t minor_version() const { return minor_version_; }
 
     Key& root() { return *root_; }
@@ -110,7 +114,9 @@ private:
     std::uint32_t minor_version_ = 5;
     std::uint32_t sequence_ = 1;
     bool clean_ = true;
-    bool modified_ = false;
+    std::unique_ptr<bool> modified_;       // on the heap: every key points at it
+    std::uint32_t root_parent_ = 0xFFFFFFFF; // the root's parent field, kept as read
+    std::size_t size_hint_ = 0;            // size of the last file read or written, to reserve the next one
     std::vector<std::uint8_t> base_block_; // the 4096 header bytes as read, so fields we don't use are kept
 };
 

@@ -1,7 +1,7 @@
 #include "mainwindow/main_form.h"
 
 #include "tests/mainwindow/main_inventory.h"
-#include "testsupport/ui/scripted_ui.h"
+#include "testsupport/context/test_program.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@ namespace {
 using controls::Control;
 
 struct MainFormTest : ::testing::Test {
-    scripted_ui::ScriptedUi ui;
-    mainwindow::MainForm form{ui};
+    testsupport::TestProgram program;
+    mainwindow::MainForm form{program.context()};
 };
 
 // The design rectangle of `c` in the form's client coordinates.

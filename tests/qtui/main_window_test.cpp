@@ -5,7 +5,7 @@
 #include "mainwindow/main_form.h"
 #include "tests/mainwindow/main_inventory.h"
 #include "tests/qtui/qt_app.h"
-#include "testsupport/ui/scripted_ui.h"
+#include "testsupport/context/test_program.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,8 +54,8 @@ struct MainWindowTest : ::testing::Test {
             form.SSListBar1.addItem(g, i, QStringLiteral("L %1").arg(i), QString::fromUtf8(titles[i - 1]));
     }
 
-    scripted_ui::ScriptedUi ui;
-    mainwindow::MainForm form{ui};
+    testsupport::TestProgram program;
+    mainwindow::MainForm form{program.context()};
     qtui::FormWindow window{form};
 };
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes upcase_table.cpp: the upper-case mapping of every UTF-16 unit of the BMP that has a one-unit simple
-upper case. Close enough to Windows' own table for checking hives: U+00FF maps to U+0178, U+00DF stays.
+upper case (the full mapping where it is one unit, else the title case). Close enough to Windows' own table for checking hives: U+00FF maps to U+0178, U+00DF stays.
 Run: python3 gen_upcase_table.py > upcase_table.cpp"""
 import sys
 import unicodedata
@@ -10,6 +10,8 @@ for c in range(0x10000):
     if 0xD800 <= c <= 0xDFFF:
         continue
     up = chr(c).upper()
+    if len(up) != 1:
+        up = chr(c).title()  # the simple upper case of the letters with iota subscript
     if len(up) == 1 and ord(up) != c and ord(up) < 0x10000:
         pairs.append((c, ord(up)))
 

@@ -1,0 +1,19 @@
+#pragma once
+// The time of day as the program sees it; tests put in a clock of their own.
+
+#include <QDateTime>
+
+namespace platform {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+} // namespace platform

@@ -1,0 +1,67 @@
+#include "platform/registry/file_replace.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+bool write_all(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool fails(const WriteHook& hook, WriteStep step) { return hook && hook(step); }
+
+} // namespace
+
+std::string temporary_name(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Hidden, so that listings of the Windows folders do not show it.
+    return folder + "." + name + ".new";
+}
+
+ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<const std::uint8_t> bytes,
+                           const WriteHook& hook)
+{
+    const std::string temp = temporary_name(path);
+    ::unlink(temp.c_str()); // left over from a crash: its content was never renamed into place
+
+    struct stat old {};
+    const bool have_old = ::stat(path.c_str(), &old) == 0;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return ReplaceResult::failed;
+
+    bool ok = true;
+    if (have_old) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Only root may give a file away; the file then stays ours.
+        }
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    ok = ok && write_all(fd, bytes) && !fails(hook, WriteStep::temp_written);
+    ok = ok && ::fsync(fd) == 0 && !fails(hook, WriteStep::temp_synced);
+    ok = (::close(fd) == 0) && ok;
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return ReplaceResult::failed;
+    }
+    return ::fsync(folder_fd) == 0 ? ReplaceResult::replaced : ReplaceResult::replaced_unsynced;
+}
+
+} // namespace platform

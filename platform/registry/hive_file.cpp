@@ -1,0 +1,261 @@
+#include "platform/registry/hive_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace platform {
+namespace {
+
+constexpr int read_attempts = 5;
+
+FileStamp stamp_of(const struct stat& st)
+{
+    return FileStamp{st.st_dev, st.st_ino, st.st_size, static_cast<std::int64_t>(st.st_mtim.tv_sec), st.st_mtim.tv_nsec};
+}
+
+// Holds a file descriptor and closes it.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+bool read_all(int fd, std::vector<std::uint8_t>& bytes, std::size_t expected)
+{
+    bytes.clear();
+    bytes.resize(expected + 1);
+    std::size_t have = 0;
+    while (true) {
+        if (have == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        have += static_cast<std::size_t>(n);
+    }
+    bytes.resize(have);
+    return true;
+}
+
+std::string folder_of(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+hive::FileTime filetime_now()
+{
+    using namespace std::chrono;
+    constexpr std::uint64_t unix_epoch_in_filetime = 116444736000000000ull;
+    const auto ticks = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count() / 100;
+    return unix_epoch_in_filetime + static_cast<std::uint64_t>(ticks);
+}
+
+HiveFile::HiveFile(QString host_path) : path_(std::move(host_path)), native_path_(QFile::encodeName(path_).toStdString())
+{
+}
+
+std::optional<FileStamp> HiveFile::stamp_now() const
+{
+    struct stat st {};
+    if (::stat(native_path_.c_str(), &st) != 0)
+        return std::nullopt;
+    return stamp_of(st);
+}
+
+void HiveFile::refresh()
+{
+    if (!ever_read_ || stamp_now() != stamp_)
+        read_file();
+}
+
+void HiveFile::read_file()
+{
+    ever_read_ = true;
+    std::vector<std::uint8_t> bytes;
+    std::optional<FileStamp> read_stamp;
+    bool have_bytes = false;
+    // A writer that rewrites the file in place may be half way: read until two looks at the file agree.
+    for (int attempt = 0; attempt < read_attempts && !have_bytes; ++attempt) {
+        Descriptor fd(::open(native_path_.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd.ok())
+            break;
+        struct stat before {}, after {};
+        if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode))
+            break;
+        if (!read_all(fd.get(), bytes, static_cast<std::size_t>(before.st_size)))
+            break;
+        if (::fstat(fd.get(), &after) != 0)
+            break;
+        read_stamp = stamp_of(after);
+        have_bytes = stamp_of(before) == stamp_of(after) && std::cmp_equal(bytes.size(), after.st_size);
+    }
+
+    if (!have_bytes) {
+        state_ = State::absent;
+        hive_.reset();
+        stamp_ = stamp_now();
+        return;
+    }
+    stamp_ = read_stamp;
+    hive_ = hive::Hive::parse(bytes);
+    if (!hive_) {
+        state_ = State::damaged;
+        return;
+    }
+    state_ = State::loaded;
+    // Our edits that were not written yet go over the other process's version.
+    if (hive_->clean()) {
+        for (const Edit& edit : edits_)
+            apply(*hive_, edit);
+    }
+}
+
+hive::Key* HiveFile::key(const KeyPath& path)
+{
+    if (state_ != State::loaded)
+        return nullptr;
+    hive::Key* key = &hive_->root();
+    for (const std::u16string& name : path) {
+        key = key->subkey(name);
+        if (!key)
+            return nullptr;
+    }
+    return key;
+}
+
+bool HiveFile::apply(hive::Hive& hive, const Edit& edit, bool* created)
+{
+    hive::Key* key = &hive.root();
+    const std::size_t walk = edit.kind == Edit::Kind::delete_key ? edit.path.size() - 1 : edit.path.size();
+    for (std::size_t i = 0; i < walk; ++i) {
+        hive::Key* next = key->subkey(edit.path[i]);
+        if (!next && edit.kind == Edit::Kind::create_key) {
+            next = key->add_subkey(edit.path[i]);
+            if (next && created)
+                *created = true;
+        }
+        if (!next)
+            return false;
+        key = next;
+    }
+    switch (edit.kind) {
+    case Edit::Kind::create_key:
+        return true;
+    case Edit::Kind::set_value:
+        return key->set_value(edit.name, edit.type, edit.data);
+    case Edit::Kind::delete_value:
+        return key->remove_value(edit.name);
+    case Edit::Kind::delete_key:
+        return key->remove_subkey(edit.path.back());
+    }
+    return false;
+}
+
+hive::Key* HiveFile::create_key(const KeyPath& path, bool& created)
+{
+    created = false;
+    if (hive::Key* existing = key(path))
+        return existing;
+    if (state_ != State::loaded)
+        return nullptr;
+    Edit edit{Edit::Kind::create_key, path, {}, 0, {}};
+    const bool ok = apply(*hive_, edit, &created);
+    if (created)
+        edits_.push_back(std::move(edit));
+    return ok ? key(path) : nullptr;
+}
+
+bool HiveFile::set_value(const KeyPath& path, std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data)
+{
+    hive::Key* target = key(path);
+    if (!target)
+        return false;
+    if (const hive::Value* old = target->value(name); old && old->type == type && old->data == data)
+        return true;
+    Edit edit{Edit::Kind::set_value, path, std::u16string(name), type, std::move(data)};
+    if (!apply(*hive_, edit))
+        return false;
+    edits_.push_back(std::move(edit));
+    return true;
+}
+
+bool HiveFile::delete_value(const KeyPath& path, std::u16string_view name)
+{
+    hive::Key* target = key(path);
+    if (!target || !target->value(name))
+        return false;
+    Edit edit{Edit::Kind::delete_value, path, std::u16string(name), 0, {}};
+    if (!apply(*hive_, edit))
+        return false;
+    edits_.push_back(std::move(edit));
+    return true;
+}
+
+bool HiveFile::delete_key(const KeyPath& path)
+{
+    if (path.empty() || !key(path))
+        return false;
+    Edit edit{Edit::Kind::delete_key, path, {}, 0, {}};
+    if (!apply(*hive_, edit))
+        return false;
+    edits_.push_back(std::move(edit));
+    return true;
+}
+
+LSTATUS HiveFile::flush(const WriteHook& hook)
+{
+    if (edits_.empty())
+        return ERROR_SUCCESS;
+    // One writer at a time per folder, across processes: the check that the file is still the version read and
+    // the rename that replaces it must not interleave with another writer's.
+    Descriptor folder(::open(folder_of(native_path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.ok())
+        return ERROR_REGISTRY_IO_FAILED;
+    while (::flock(folder.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return ERROR_REGISTRY_IO_FAILED;
+    }
+    if (stamp_now() != stamp_)
+        read_file();
+    if (!clean())
+        return ERROR_REGISTRY_IO_FAILED; // a damaged, vanished or unclean file is never written over
+
+    const std::vector<std::uint8_t> bytes = hive_->serialize(filetime_now());
+    const ReplaceResult result = replace_file(folder.get(), native_path_, bytes, hook);
+    if (result == ReplaceResult::failed)
+        return ERROR_REGISTRY_IO_FAILED;
+    stamp_ = stamp_now();
+    edits_.clear();
+    return result == ReplaceResult::replaced ? ERROR_SUCCESS : ERROR_REGISTRY_IO_FAILED;
+}
+
+} // namespace platform

@@ -1,0 +1,118 @@
+#pragma once
+// The registry of a machine behind the Win32 registry functions ("A" forms: names and texts are Windows-1252
+// bytes). Hive files are parsed once and kept while unchanged; edits stay in memory until a key of the hive is
+// flushed (RegFlushKey), flush_all() runs (before a program is started, at the end) or the registry is destroyed.
+//
+// Roots: HKEY_LOCAL_MACHINE with SOFTWARE and SYSTEM (on Windows 95/98/ME one hive is all of it),
+// HKEY_CURRENT_USER, HKEY_USERS with .DEFAULT, the logged-on user's SID and the mounted hives. No key can be
+// created or deleted directly under HKEY_LOCAL_MACHINE or HKEY_USERS.
+//
+// Statuses: 2 missing key or value, 5 no right to write (not an administrator, a read-only mount, a hive that
+// is not clean), 6 unknown handle, 87 bad argument, 161 bad key path, 234 buffer too small, 259 no more
+// sub-keys, 1009 damaged hive file, 1016 hive file could not be written, 1018 the key was deleted.
+
+#include "platform/registry/file_replace.h"
+#include "platform/registry/hive_file.h"
+#include "platform/registry/key_path.h"
+#include "platform/registry/reg_types.h"
+#include "platform/registry/registry_layout.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace platform {
+
+class Registry {
+public:
+    // What is pending is written at the latest when the registry is destroyed or the process calls exit().
+    explicit Registry(RegistryLayout layout);
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+    ~Registry();
+
+    const RegistryLayout& layout() const { return layout_; }
+
+    // Writes every hive with pending edits. The first failure's status, or 0.
+    LSTATUS flush_all();
+    // True while some hive has edits that are not written yet.
+    bool pending() const;
+    // Keys opened and not closed yet (each call of the layer above closes what it opens).
+    std::size_t open_handle_count() const { return handles_.size(); }
+    // Test seam for the steps of a hive write.
+    void set_write_hook(WriteHook hook) { hook_ = std::move(hook); }
+
+    // `sub_key` may be nullptr or "" for the key itself. `class_name` is not stored; `options` must be 0.
+    LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
+                            std::uint32_t options, REGSAM rights, HKEY* result, std::uint32_t* disposition);
+    LSTATUS RegOpenKeyExA(HKEY key, const char* sub_key, std::uint32_t options, REGSAM rights, HKEY* result);
+    // Without `data` only the type and the size are reported. String types are converted to Windows-1252 and
+    // their size counts those bytes. A buffer smaller than the data gives 234 and the size needed.
+    LSTATUS RegQueryValueExA(HKEY key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
+                             std::uint8_t* data, std::uint32_t* size);
+    // String types arrive as Windows-1252 (the size counts their terminating NUL) and are stored as UTF-16LE.
+    LSTATUS RegSetValueExA(HKEY key, const char* name, std::uint32_t reserved, std::uint32_t type,
+                           const std::uint8_t* data, std::uint32_t size);
+    // A key with sub-keys: refused with 5 on the NT family; deleted with all below it on Windows 95/98/ME.
+    LSTATUS RegDeleteKeyA(HKEY key, const char* sub_key);
+    LSTATUS RegDeleteValueA(HKEY key, const char* name);
+    // `name_size` and `class_size` count characters with the NUL going in, without it coming out. A class buffer
+    // too small for the class (size 0 always is) gives 234 with the name filled in; 259 past the last sub-key.
+    LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
+                          char* class_name, std::uint32_t* class_size, hive::FileTime* last_written);
+    // Writes the key's hive when it has pending edits.
+    LSTATUS RegFlushKey(HKEY key);
+    LSTATUS RegCloseKey(HKEY key);
+
+private:
+    enum class Root { machine, users };
+
+    // Where a key lies: one of the two roots that are no hive, or a key inside a hive file.
+    struct Place {
+        std::optional<Root> virtual_root;
+        std::shared_ptr<HiveFile> file;
+        KeyPath path;            // inside the file
+        bool may_write = false;  // the user's right to change this hive
+        bool top_fixed = false;  // the hive's root is HKEY_LOCAL_MACHINE itself: no keys made or deleted there
+    };
+    struct OpenKey {
+        Place place;
+        REGSAM rights = 0;
+    };
+    // A hive under a root that is no hive.
+    struct Branch {
+        std::u16string name;
+        QString host_file;
+        bool may_write = false;
+        bool top_fixed = false;
+    };
+
+    std::vector<Branch> branches(Root root);
+    void users_branches(std::vector<Branch>& list);
+    std::variant<Place, LSTATUS> resolve(HKEY base, const KeyPath& names);
+    std::variant<Place, LSTATUS> resolve_in(Root root, const KeyPath& names);
+    std::variant<Place, LSTATUS> existing(HKEY base, const char* sub_key);
+    std::variant<OpenKey, LSTATUS> handle(HKEY key);
+    LSTATUS write_status(const Place& place) const;
+    hive::Key* key_at(const Place& place) const;
+    HKEY add_handle(Place place, REGSAM rights);
+    std::shared_ptr<HiveFile> file(const QString& host_path);
+    void forget_unused_files();
+    const QString& canonical(const QString& host_path);
+    bool may_write_machine() const { return !layout_.nt_family || layout_.user_is_admin; }
+
+    RegistryLayout layout_;
+    std::map<QString, std::shared_ptr<HiveFile>> files_; // by canonical host path
+    std::map<QString, QString> canonical_;               // host path as given -> canonical
+    std::vector<QString> last_mounted_;                  // host files of the mounts last seen
+    std::map<HKEY, OpenKey> handles_;
+    HKEY next_handle_ = 0x100;
+    WriteHook hook_;
+};
+
+} // namespace platform

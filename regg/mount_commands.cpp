@@ -1,0 +1,131 @@
+#include "mount_commands.h"
+
+#include "platform/held_files.h"
+#include "platform/hive/hive.h"
+#include "platform/machine/mount_table.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace regg {
+namespace {
+
+using platform::Machine;
+using platform::Mount;
+
+// Hives are small; a file far larger is not one.
+constexpr qint64 largest_hive = qint64{1} << 30;
+
+bool same_file(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool reserved_name(const Machine& machine, const QString& name)
+{
+    if (name.compare(QLatin1String(".DEFAULT"), Qt::CaseInsensitive) == 0)
+        return true;
+    for (const platform::Account& account : machine.facts().accounts) {
+        if (account.name.compare(machine.facts().user, Qt::CaseInsensitive) == 0 &&
+            account.sid.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+Outcome refuse(QString* why, const QString& text)
+{
+    if (why)
+        *why = text;
+    return Outcome::refused;
+}
+
+} // namespace
+
+QString mount_name(const QString& target)
+{
+    for (const char* prefix : {"HKU\\", "HKEY_USERS\\"}) {
+        const QLatin1String p(prefix);
+        if (target.startsWith(p, Qt::CaseInsensitive)) {
+            const QString name = target.mid(p.size());
+            if (name.isEmpty() || name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('\t')) ||
+                name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')) || name.size() > 255)
+                return {};
+            return name;
+        }
+    }
+    return {};
+}
+
+Outcome load(const Machine& machine, const QString& hive_file, const QString& name, QString* why)
+{
+    if (reserved_name(machine, name))
+        return refuse(why, QStringLiteral("HKU\\%1 is a hive of the running system").arg(name));
+    const platform::HostPath host = machine.to_host(hive_file);
+    if (!host.ok() || host.outside_link)
+        return refuse(why, QStringLiteral("%1: not a file of the machine").arg(hive_file));
+    const QFileInfo info(host.path);
+    if (!info.isFile() || info.size() == 0 || info.size() > largest_hive)
+        return refuse(why, QStringLiteral("%1: no hive file there").arg(hive_file));
+    if (platform::HeldFiles(machine).is_held(host.path))
+        return refuse(why, QStringLiteral("%1: in use by another process").arg(hive_file));
+
+    QFile file(host.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(why, QStringLiteral("%1: can't be read (%2)").arg(hive_file, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    std::string problem;
+    const auto hive = hive::Hive::parse(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())), &problem);
+    if (!hive)
+        return refuse(why, QStringLiteral("%1: not a readable hive (%2)").arg(hive_file, QString::fromStdString(problem)));
+    // Its log was never replayed: it may be read, never written.
+    const bool read_only = !hive->clean();
+
+    platform::MountTable table(machine);
+    QString refused;
+    QString error;
+    const bool written = table.update(
+        [&](std::vector<Mount>& mounts) {
+            for (const Mount& mount : mounts) {
+                if (mount.name.compare(name, Qt::CaseInsensitive) == 0) {
+                    refused = QStringLiteral("HKU\\%1 is mounted already").arg(name);
+                    return false;
+                }
+                const platform::HostPath other = machine.to_host(mount.hive_file);
+                if (other.ok() && same_file(other.path, host.path)) {
+                    refused = QStringLiteral("%1: mounted already as HKU\\%2").arg(hive_file, mount.name);
+                    return false;
+                }
+            }
+            mounts.push_back({name, hive_file, read_only});
+            return true;
+        },
+        &error);
+    if (!written) {
+        if (why)
+            *why = error;
+        return Outcome::failed;
+    }
+    if (!refused.isEmpty())
+        return refuse(why, refused);
+    return Outcome::done;
+}
+
+Outcome unload(const Machine& machine, const QString& name, QString* why)
+{
+    platform::MountTable table(machine);
+    QString error;
+    if (table.remove(name, &error) == platform::MountChange::failed) {
+        if (why)
+            *why = error;
+        return Outcome::failed;
+    }
+    return Outcome::done;
+}
+
+} // namespace regg

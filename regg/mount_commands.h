@@ -1,0 +1,27 @@
+#pragma once
+// What the hive helper program does: mount a hive file under HKEY_USERS, or dismount it.
+
+#include "platform/machine/machine.h"
+
+#include <QString>
+
+namespace regg {
+
+enum class Outcome {
+    done,
+    refused, // nothing changed; `why` tells the reason
+    failed,  // the mount table could not be read or written
+};
+
+// Mounts the hive file (a Windows path of the machine) as HKEY_USERS\<name> when it is a readable hive that no
+// process holds: not the logged-on user's hive or another loaded system hive, not mounted already, not locked.
+// A hive that is not clean is mounted read-only. A name that is mounted already is refused.
+Outcome load(const platform::Machine& machine, const QString& hive_file, const QString& name, QString* why);
+
+// Dismounts HKEY_USERS\<name>; a name that is not mounted is no error.
+Outcome unload(const platform::Machine& machine, const QString& name, QString* why);
+
+// The name of "HKU\<name>" or "HKEY_USERS\<name>"; "" when the text is not of that form.
+QString mount_name(const QString& target);
+
+} // namespace regg

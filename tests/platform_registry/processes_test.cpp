@@ -1,0 +1,216 @@
+// The registry across processes: the hive helper program mounts and dismounts, a second process sees what was
+// flushed, program starts and termination signals flush first.
+
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "platform/registry/machine_registry.h"
+#include "hive_checks.h"
+#include "test_machine.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+using test::System;
+using test::TestMachine;
+
+const QString pupil_hive = "C:\\Documents and Settings\\pupil\\NTUSER.DAT";
+const QString desktop = "Control Panel\\Desktop";
+
+class AcrossProcesses : public testing::Test {
+protected:
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("GATRISK_MACHINE", machine.folder());
+        return env;
+    }
+
+    int run(const QString& program, const QStringList& args, QString* output = nullptr)
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(program, args);
+        if (!process.waitForFinished(30000))
+            return -1;
+        if (output)
+            *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        last_error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    int regg(const QStringList& args) { return run(REGG_PROGRAM, args); }
+    QString probe_get(const QString& root, const QString& key, const QString& value)
+    {
+        QString output;
+        EXPECT_EQ(run(PROBE_PROGRAM, {"get", root, key, value}, &output), 0);
+        return output;
+    }
+
+    TestMachine machine{System::xp};
+    QString last_error; // what the last program run wrote to its error output
+};
+
+TEST_F(AcrossProcesses, MountedByTheHelperProgramAndSeenByAnotherProcess)
+{
+    Registry registry(machine.layout());
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 0);
+    ASSERT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 0);
+
+    EXPECT_EQ(REG_GetString(registry, HKEY_USERS, "pupil\\" + desktop, "Wallpaper"), "C:\\WINDOWS\\Web\\Wallpaper\\Bliss.bmp");
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 2);
+    ASSERT_EQ(REG_SetString(registry, HKEY_USERS, "pupil\\" + desktop, "Wallpaper", "C:\\x.bmp"), 0);
+    ASSERT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\" + desktop), 2);
+    EXPECT_EQ(probe_get("HKU", "pupil\\" + desktop, "Wallpaper"), "C:\\x.bmp");
+
+    ASSERT_EQ(regg({"unload", "HKU\\pupil"}), 0);
+    EXPECT_EQ(REG_GetString(registry, HKEY_USERS, "pupil\\" + desktop, "Wallpaper"), "");
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 0);
+    EXPECT_EQ(probe_get("HKU", "pupil\\" + desktop, "Wallpaper"), "");
+    EXPECT_EQ(test::value_in_file(machine.host(pupil_hive), u"Control Panel\\Desktop", u"Wallpaper"), "C:\\x.bmp");
+    EXPECT_TRUE(test::sound_hive(machine.host(pupil_hive)));
+    // Dismounting a name that is not mounted is harmless.
+    EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 0);
+}
+
+struct RefusalRow {
+    const char* name;
+    QString file;
+    QString target;
+    std::function<void(AcrossProcesses&, TestMachine&)> prepare;
+};
+void PrintTo(const RefusalRow& row, std::ostream* out) { *out << row.name; }
+
+// Held open while a test runs: another process's lock on the hive file.
+int held_fd = -1;
+
+class HelperRefuses : public AcrossProcesses, public testing::WithParamInterface<RefusalRow> {
+public:
+    void TearDown() override
+    {
+        if (held_fd >= 0)
+            ::close(held_fd);
+        held_fd = -1;
+    }
+    int load(const QString& file, const QString& target) { return regg({"load", file, target}); }
+};
+
+TEST_P(HelperRefuses, AndMountsNothing)
+{
+    const RefusalRow& row = GetParam();
+    if (row.prepare)
+        row.prepare(*this, machine);
+    const QString name = row.target.mid(4);
+    Registry before(machine.layout());
+    const bool was_mounted = REG_CreateKey(before, HKEY_USERS, name) == 2;
+    EXPECT_EQ(regg({"load", row.file, row.target}), 1);
+    EXPECT_FALSE(last_error.isEmpty()) << "the helper program says why it mounts nothing";
+    Registry after(machine.layout());
+    EXPECT_EQ(REG_CreateKey(after, HKEY_USERS, name + "\\Software") == 2, was_mounted);
+    EXPECT_FALSE(QFile::exists(machine.host("C:\\Documents and Settings\\nobody\\NTUSER.DAT")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HelperRefuses,
+    testing::Values(
+        RefusalRow{"logged_on_users_hive", "C:\\Documents and Settings\\Administrator\\NTUSER.DAT", "HKU\\admin", {}},
+        RefusalRow{"machine_hive", "C:\\WINDOWS\\system32\\config\\SOFTWARE", "HKU\\soft", {}},
+        RefusalRow{"missing_file", "C:\\Documents and Settings\\nobody\\NTUSER.DAT", "HKU\\nobody", {}},
+        RefusalRow{"not_a_hive", pupil_hive, "HKU\\pupil",
+                   [](AcrossProcesses&, TestMachine& m) { test::write_bytes(m.host(pupil_hive), std::vector<std::uint8_t>(8192, 7)); }},
+        RefusalRow{"locked_by_another_process", pupil_hive, "HKU\\pupil",
+                   [](AcrossProcesses&, TestMachine& m) {
+                       held_fd = ::open(QFile::encodeName(m.host(pupil_hive)).constData(), O_RDONLY | O_CLOEXEC);
+                       ::flock(held_fd, LOCK_EX);
+                   }},
+        RefusalRow{"mounted_already_under_another_name", pupil_hive, "HKU\\second",
+                   [](AcrossProcesses& self, TestMachine&) { ASSERT_EQ(static_cast<HelperRefuses&>(self).load(pupil_hive, "HKU\\pupil"), 0); }},
+        RefusalRow{"name_taken", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", "HKU\\pupil",
+                   [](AcrossProcesses& self, TestMachine&) { ASSERT_EQ(static_cast<HelperRefuses&>(self).load(pupil_hive, "HKU\\pupil"), 0); }},
+        RefusalRow{"default_users_name", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", "HKU\\.DEFAULT", {}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(AcrossProcesses, AHiveThatIsNotCleanIsMountedReadOnly)
+{
+    std::vector<std::uint8_t> bytes = test::file_bytes(machine.host(pupil_hive));
+    bytes[4] ^= 1; // the sequence numbers differ; the checksum is not checked for this
+    std::uint32_t sum = 0;
+    for (std::size_t at = 0; at < 508; at += 4)
+        sum ^= bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+    for (int i = 0; i < 4; ++i)
+        bytes[508 + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    test::write_bytes(machine.host(pupil_hive), bytes);
+
+    ASSERT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 0) << last_error.toStdString();
+    Registry registry(machine.layout());
+    EXPECT_NE(REG_GetString(registry, HKEY_USERS, "pupil\\" + desktop, "Wallpaper"), "");
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 0); // the caller's write test sees it
+    EXPECT_EQ(test::file_bytes(machine.host(pupil_hive)), bytes);
+}
+
+TEST_F(AcrossProcesses, ProgramStartsFlushFirst)
+{
+    Registry registry(machine.layout());
+    Processes processes(machine.machine());
+    flush_before_starts(registry, processes);
+    ASSERT_EQ(REG_SetString(registry, HKEY_CURRENT_USER, desktop, "Wallpaper", "pending.bmp"), 0);
+
+    const QString load = "\"C:\\Programme\\Gatrisk 2002\\regg.exe\" load \"" + pupil_hive + "\" HKU\\pupil";
+    const auto pid = processes.shell(load, 0);
+    ASSERT_TRUE(pid.ok());
+    std::optional<std::uint32_t> code;
+    while ((code = processes.exit_code(pid.value)) && *code == still_active)
+        ::usleep(1000);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(registry.pending());
+    EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                  u"Control Panel\\Desktop", u"Wallpaper"),
+              "pending.bmp");
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 2);
+}
+
+TEST_F(AcrossProcesses, AProgramEndingThroughExitFlushes)
+{
+    EXPECT_EQ(run(PROBE_PROGRAM, {"exit", "HKCU", desktop, "Wallpaper", "at exit"}), 0);
+    EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                  u"Control Panel\\Desktop", u"Wallpaper"),
+              "at exit");
+}
+
+TEST_F(AcrossProcesses, ATerminationSignalFlushesBeforeTheProgramEnds)
+{
+    Registry here(machine.layout()); // has the hive parsed before the other process writes it
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const QString before = REG_GetString(here, HKEY_CURRENT_USER, desktop, "Wallpaper");
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        const QString text = "ended by " + QString::number(signal);
+        process.start(PROBE_PROGRAM, {"hold", "HKCU", desktop, "Wallpaper", text});
+        ASSERT_TRUE(process.waitForReadyRead(30000));
+        ASSERT_EQ(process.readLine().trimmed(), "pending");
+        EXPECT_NE(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                      u"Control Panel\\Desktop", u"Wallpaper"),
+                  text);
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit); // ended by the signal itself
+        EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                      u"Control Panel\\Desktop", u"Wallpaper"),
+                  text);
+        // The other process's change is noticed and read again.
+        EXPECT_NE(before, text);
+        EXPECT_EQ(REG_GetString(here, HKEY_CURRENT_USER, desktop, "Wallpaper"), text);
+    }
+}
+
+} // namespace
+} // namespace platform
