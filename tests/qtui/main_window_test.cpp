@@ -8,6 +8,8 @@
 #include "testsupport/context/test_program.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QImage>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -250,6 +252,36 @@ TEST_F(MainWindowTest, UserActionsReachTheControlsAndHandlers)
                                 "tab_Click 8", "mm21_Click", "mm51_Click", "ItemClick 1 4", "StatusBar_MouseDown 1 1"}));
 }
 
+TEST_F(MainWindowTest, PicturesPanelsAndFolderLists)
+{
+    // A picture the control holds shows in its widget.
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    form.pic31.setPicture({bytes, controls::recogniseFormat(bytes)});
+    const QLabel* preview = widget<QLabel>("pic31");
+    ASSERT_FALSE(preview->pixmap().isNull());
+    EXPECT_EQ(preview->pixmap().size(), QSize(40, 30));
+    EXPECT_TRUE(preview->hasScaledContents()) << "the preview is stretched over the control";
+
+    // Panels at their widths in twips.
+    EXPECT_EQ(widget<QLabel>("StatusBar.panel1")->width(), qRound(1850 / 15.0));
+    EXPECT_EQ(widget<QLabel>("StatusBar.panel5")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    form.StatusBar.setPanelWidth(2, 3200);
+    EXPECT_EQ(widget<QLabel>("StatusBar.panel2")->width(), qRound(3200 / 15.0));
+
+    // The hidden folder list shows the subfolders of where it is.
+    auto* dirs = widget<QListWidget>("Dir1");
+    EXPECT_EQ(dirs->count(), form.Dir1.listCount());
+    ASSERT_EQ(form.Dir1.setPath(form.Dir1.list(0)), 0);
+    EXPECT_EQ(dirs->count(), form.Dir1.listCount());
+    for (int i = 0; i < dirs->count(); ++i)
+        EXPECT_EQ(dirs->item(i)->text(), form.Dir1.list(i));
+}
+
 TEST_F(MainWindowTest, OpeningAMenuRunsItsClick)
 {
     int opened = 0;
@@ -285,6 +317,10 @@ TEST_F(MainWindowTest, Screenshot)
         QTest::qWait(10);
         window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_tab%1.png").arg(k)));
     }
+    form.tab.setTab(2);
+    window.resize(window.width() * 3 / 2, window.height() * 3 / 2);
+    QTest::qWait(20);
+    window.grab().save(QDir(folder).filePath("main_window_larger.png"));
 }
 
 } // namespace
