@@ -1,15 +1,18 @@
 #include "qtui/look.h"
 #include "qtui/qt_printer.h"
+#include "qtui/qt_ui_services.h"
 
 #include "tests/qtui/qt_app.h"
 
 #include <QFile>
 #include <QFontMetricsF>
 #include <QMap>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,25 @@ TEST(PrinterWithoutPrinter, WritesANewPdfPerDocumentAndSaysWhere)
     EXPECT_NE(written[0], written[1]);
     EXPECT_TRUE(written[0].startsWith(dir.path()));
     EXPECT_TRUE(pdfText(written[1]).contains("second"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrinterSetup, ShowsTheDialogForThePrinterThatPrints)
+{
+    qt_app::app();
+    qtui::QtUiServices ui;
+    QPrinter* shownFor = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFor = dialog->printer();
+        dialog->reject();
+    });
+    ui.showPrinterDialog();
+    EXPECT_EQ(shownFor, &ui.qtPrinter().device());
 }
 
 } // namespace
