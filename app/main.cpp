@@ -11,6 +11,7 @@
 #include "platform/profile_strings.h"
 #include "platform/registry.h"
 #include "platform/registry/machine_registry.h"
+#include "platform/registry/termination_flush.h"
 #include "platform/system_queries.h"
 #include "platform/tray.h"
 #include "platform/vb_files.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     platform::Processes processes(*machine);
     platform::ProfileStrings profile_strings(*machine);
     platform::flush_before_starts(registry, processes);
+    platform::TerminationFlush termination_flush(registry);
     qtui::QtUiServices ui(qtui::machinePathMapping(*machine));
     ui.atProgramEnd([&registry] { registry.flush_all(); });
     platform::SystemClock clock;
