@@ -237,6 +237,12 @@ public:
     controls::Menu m_tes_unhive{*this, "m_tes_unhive", &mm6};
     controls::Menu regset_int_{*this, "regset_int_", &mm6};
 
+    // Form-level texts that the localisation and the list bar set: element k + 1 belongs to tab k.
+    std::array<QString, 11> tab_titles;
+    std::array<QString, 11> tab_help_texts;
+    QString msg_mark_all;      // what Edit > Mark all shows
+    QString save_dialog_title; // the title of the save dialog
+
     // The drive boxes A: to Z: in letter order.
     std::array<controls::CheckBox*, 26> driveBoxes();
     // The frames f1 to f9; frame k + 1 lies on tab k.
