@@ -242,6 +242,8 @@ const LoadCase cases[] = {
      }},
 };
 
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
+
 class RegLoad32 : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(RegLoad32, SetsTheWindowFromTheBranch)
@@ -255,7 +257,7 @@ TEST_P(RegLoad32, SetsTheWindowFromTheBranch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Branches, RegLoad32, testing::ValuesIn(cases),
-                         [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<LoadCase>& row) { return std::string(row.param.name); });
 
 TEST(RegLoad32Paths, OnTheNtFamilyEveryReadGoesBelowTheChosenAccount)
 {

@@ -241,6 +241,8 @@ const SaveCase cases[] = {
      }},
 };
 
+void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
+
 class RegSave32 : public testing::TestWithParam<SaveCase> {};
 
 TEST_P(RegSave32, WritesTheAccountsHiveFile)
@@ -266,6 +268,6 @@ TEST_P(RegSave32, WritesTheAccountsHiveFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, RegSave32, testing::ValuesIn(cases),
-                         [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<SaveCase>& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -130,8 +130,8 @@ TEST_P(RoundTrip, AWriteThenAReadRestoresTheWindow)
 
 INSTANTIATE_TEST_SUITE_P(Systems, RoundTrip,
                          testing::Values(SampleSystem::winxp, SampleSystem::win2000, SampleSystem::nt4, SampleSystem::win98),
-                         [](const testing::TestParamInfo<SampleSystem>& info) {
-                             return platform::sample_system_name(info.param).toStdString();
+                         [](const testing::TestParamInfo<SampleSystem>& row) {
+                             return platform::sample_system_name(row.param).toStdString();
                          });
 
 } // namespace

@@ -31,6 +31,9 @@ Window::Window(WindowOptions options)
     policy::attach_click_reactions(form);
     policy::Get_CR(engine);
     policy::CPL_All(engine);
+    // The load replaces the designed texts of the fields.
+    for (controls::TextBox* field : {&form.t31, &form.t32, &form.t81, &form.t82})
+        field->setText(QString());
     form.Combo_user.setText(options.account);
     if (nt() && options.mount && !program.mount(options.account, options.read_only))
         ADD_FAILURE() << "can't mount " << options.account.toStdString();
