@@ -109,6 +109,8 @@ void everything_ticked(Window& w, const HiveView& hive)
     EXPECT_EQ(hive.dword(QStringLiteral("Software\\Brekund\\G2002"), QStringLiteral("PWHide")), 1u);
     EXPECT_EQ(hive.text(nt_current_version, QStringLiteral("RegisteredOrganization")), QStringLiteral("Gymnasium"));
     EXPECT_EQ(hive.text(nt_current_version, QStringLiteral("RegisteredOwner")), QStringLiteral("Hausmeister"));
+    // c61 and c62 are ticked, yet a system without MSDOS.SYS does not get one.
+    EXPECT_FALSE(QFile::exists(w.program.host(QStringLiteral("C:\\MSDOS.SYS"))));
 }
 
 void tick_applet_rows(Window& w, std::initializer_list<int> rows)
