@@ -3,6 +3,10 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -271,5 +275,28 @@ TEST_P(RegSave32, WritesTheAccountsHiveFile)
 
 INSTANTIATE_TEST_SUITE_P(Sets, RegSave32, testing::ValuesIn(cases),
                          [](const testing::TestParamInfo<SaveCase>& row) { return std::string(row.param.name); });
+
+TEST(RegSave32Files, AnMsdosSysHeldByAnotherProgramIsLeftAndTheRestIsSaved)
+{
+    Window w({.system = SampleSystem::win98});
+    const QString msdos = w.program.host(QStringLiteral("C:\\MSDOS.SYS"));
+    const QByteArray before = file_bytes(msdos);
+    const int fd = ::open(QFile::encodeName(msdos).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    w.form.c61.setValue(1);
+    w.form.c63.setValue(1);
+    w.form.c90.setValue(1);
+    w.form.c98.setValue(1);
+    policy::REG_Save32(w.engine);
+    ::close(fd);
+
+    EXPECT_EQ(file_bytes(msdos), before);
+    const HiveView hive = w.branch();
+    EXPECT_EQ(hive.dword(E, QStringLiteral("NoActiveDesktop")), 1u);
+    EXPECT_EQ(hive.text(QStringLiteral("Control Panel\\Sound"), QStringLiteral("Beep")), QStringLiteral("No"));
+    EXPECT_EQ(hive.dword(E, QStringLiteral("NoAddPrinter")), 1u);
+    EXPECT_TRUE(w.program.ui().messages().empty());
+}
 
 } // namespace
