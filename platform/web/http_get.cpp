@@ -297,14 +297,17 @@ bool HttpGet::read_head()
             chunked = !equals_nocase(value, "identity");
         }
     }
-    if (status_ == 204 || status_ == 304 || (status_ >= 100 && status_ < 200))
+    remaining_ = 0;
+    if (status_ == 204 || status_ == 304 || (status_ >= 100 && status_ < 200)) {
         body_ = Body::done;
-    else if (chunked)
-        body_ = Body::chunked, remaining_ = 0;
-    else if (length)
-        body_ = *length ? Body::sized : Body::done, remaining_ = *length;
-    else
+    } else if (chunked) {
+        body_ = Body::chunked;
+    } else if (length) {
+        body_ = *length > 0 ? Body::sized : Body::done;
+        remaining_ = *length;
+    } else {
         body_ = Body::until_close;
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "startup_fixture.h"
 
 #include "mainwindow/main_form.h"
+#include "startup/startup_forms.h"
 #include "startup/verzeichnis_form.h"
 
 #include <QDir>
@@ -224,6 +225,24 @@ TEST_F(Chooser, CloseBoxChangesNothingInTheMainWindow)
     EXPECT_TRUE(chooser.userClose());
     EXPECT_EQ(main.c39.value(), 1);
     EXPECT_EQ(str(main.t32.text()), "C:\\Links");
+}
+
+} // namespace
+
+namespace {
+
+TEST(StartupForms, FirstStartHandsOverToSetpassAndItsOkOpensTheMainWindow)
+{
+    testsupport::TestProgram program;
+    mainwindow::MainForm main(program.context());
+    int opened = 0;
+    startup::StartupForms forms(main, [&] { ++opened; });
+    forms.getpass.show();
+    ASSERT_TRUE(forms.setpass.isVisible());
+    forms.setpass.txt_newpw.userEdit(QStringLiteral("abcdef"));
+    forms.setpass.txt_wdh.userEdit(QStringLiteral("abcdef"));
+    forms.setpass.cmd_ok.userClick();
+    EXPECT_EQ(opened, 1);
 }
 
 } // namespace
