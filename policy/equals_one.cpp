@@ -6,9 +6,7 @@ namespace policy {
 
 bool reads_as_one(const platform::Variant& value)
 {
-    if (value.is_int())
-        return value.int_value() == 1;
-    QString text = value.text_value();
+    QString text = value.to_text();
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);

@@ -44,14 +44,10 @@ QString ie_get_restriction(platform::Context& ctx, const QString& name)
     create_ie_keys(ctx);
     const platform::Variant value =
         platform::REG_GetValue(ctx.registry, HKEY_CURRENT_USER, QLatin1String(own_keys::internet_explorer), name);
-    std::int32_t number = 0;
-    if (value.is_int()) {
-        number = value.int_value();
-    } else if (value.is_text()) {
-        const auto parsed = platform::val_of_text(platform::trim_null(value));
-        const auto whole = parsed ? platform::round_to_int32(*parsed) : std::nullopt;
-        number = whole.value_or(0);
-    }
+    // A REG_DWORD comes as its decimal text, a REG_SZ as its own text.
+    const auto parsed = platform::val_of_text(platform::trim_null(value));
+    const auto whole = parsed ? platform::round_to_int32(*parsed) : std::nullopt;
+    const std::int32_t number = whole.value_or(0);
     return number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
 }
 

@@ -179,10 +179,14 @@ void settings_get_restrict(Engine& engine)
     if (!list.entries().contains(program_file, Qt::CaseSensitive))
         list.addItem(program_file);
 
-    const platform::Variant on =
-        platform::REG_GetValue(reg, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("RestrictRun"));
-    if (on.is_int() && on.int_value() >= 0 && on.int_value() <= 2)
-        engine.form.c41.setValue(on.int_value());
+    // A REG_DWORD reads as its plain decimal text; a REG_SZ keeps its NUL and is no number to the box.
+    const QString on =
+        platform::REG_GetValue(reg, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("RestrictRun"))
+            .to_text();
+    bool number = false;
+    const int state = on.toInt(&number);
+    if (number && state >= 0 && state <= 2)
+        engine.form.c41.setValue(state);
 }
 
 void settings_save(Engine& engine)
