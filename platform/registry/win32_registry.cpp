@@ -1,6 +1,7 @@
 #include "platform/registry/win32_registry.h"
 
 #include "platform/registry/ansi_text.h"
+#include "platform/registry/exit_flush.h"
 
 #include <QFileInfo>
 
@@ -26,9 +27,13 @@ std::u16string units_of(const QString& text)
 
 } // namespace
 
-Registry::Registry(RegistryLayout layout) : layout_(std::move(layout)) {}
+Registry::Registry(RegistryLayout layout) : layout_(std::move(layout)) { flush_at_exit(*this); }
 
-Registry::~Registry() { flush_all(); }
+Registry::~Registry()
+{
+    no_flush_at_exit(*this);
+    flush_all();
+}
 
 const QString& Registry::canonical(const QString& host_path)
 {

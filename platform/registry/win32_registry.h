@@ -30,10 +30,10 @@ namespace platform {
 
 class Registry {
 public:
+    // What is pending is written at the latest when the registry is destroyed or the process calls exit().
     explicit Registry(RegistryLayout layout);
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
-    // Writes what is still pending.
     ~Registry();
 
     const RegistryLayout& layout() const { return layout_; }

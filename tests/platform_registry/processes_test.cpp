@@ -178,9 +178,19 @@ TEST_F(AcrossProcesses, ProgramStartsFlushFirst)
     EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, "pupil\\Software"), 2);
 }
 
+TEST_F(AcrossProcesses, AProgramEndingThroughExitFlushes)
+{
+    EXPECT_EQ(run(PROBE_PROGRAM, {"exit", "HKCU", desktop, "Wallpaper", "at exit"}), 0);
+    EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
+                                  u"Control Panel\\Desktop", u"Wallpaper"),
+              "at exit");
+}
+
 TEST_F(AcrossProcesses, ATerminationSignalFlushesBeforeTheProgramEnds)
 {
+    Registry here(machine.layout()); // has the hive parsed before the other process writes it
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const QString before = REG_GetString(here, HKEY_CURRENT_USER, desktop, "Wallpaper");
         QProcess process;
         process.setProcessEnvironment(environment());
         const QString text = "ended by " + QString::number(signal);
@@ -196,6 +206,9 @@ TEST_F(AcrossProcesses, ATerminationSignalFlushesBeforeTheProgramEnds)
         EXPECT_EQ(test::value_in_file(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"),
                                       u"Control Panel\\Desktop", u"Wallpaper"),
                   text);
+        // The other process's change is noticed and read again.
+        EXPECT_NE(before, text);
+        EXPECT_EQ(REG_GetString(here, HKEY_CURRENT_USER, desktop, "Wallpaper"), text);
     }
 }
 

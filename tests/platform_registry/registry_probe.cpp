@@ -2,6 +2,8 @@
 //   registry_probe get <HKCU|HKLM|HKU> <key> <value>      prints REG_GetString
 //   registry_probe hold <HKCU|HKLM|HKU> <key> <value> <text>
 //       sets the value without flushing, prints "pending", and waits in its event loop until a signal ends it.
+//   registry_probe exit <HKCU|HKLM|HKU> <key> <value> <text>
+//       sets the value without flushing and ends through exit(), the registry never destroyed.
 
 #include "platform/registry.h"
 #include "platform/registry/machine_registry.h"
@@ -37,6 +39,11 @@ int main(int argc, char** argv)
     if (args[1] == "get") {
         std::printf("%s\n", platform::REG_GetString(registry, root, args[3], args[4]).toUtf8().constData());
         return 0;
+    }
+    if (args[1] == "exit" && args.size() == 6) {
+        if (platform::REG_SetString(registry, root, args[3], args[4], args[5]) != 0)
+            return 3;
+        std::exit(0);
     }
     if (args[1] == "hold" && args.size() == 6) {
         platform::TerminationFlush on_signal(registry);
