@@ -2,13 +2,9 @@
 # the running account, and the apply-and-load frame.
 target_sources(gatrisk_policy PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/account_discovery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/account_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drive_probe.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/equals_one.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ie_restrictions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/older_version.cpp
   ${CMAKE_CURRENT_LIST_DIR}/own_settings_read.cpp
   ${CMAKE_CURRENT_LIST_DIR}/own_settings_write.cpp)
-# The frame needs the writer and the reader of an account's restriction set.
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/operations.h)
-  target_sources(gatrisk_policy PRIVATE ${CMAKE_CURRENT_LIST_DIR}/account_frame.cpp)
-endif()

@@ -3,7 +3,7 @@
 #include "platform/registry.h"
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
-#include "policy/own_account_keys.h"
+#include "policy/policy_keys.h"
 
 namespace policy {
 
@@ -29,11 +29,11 @@ QString create_ie_keys(platform::Context& ctx)
             account = trimmed;
     }
     for (const char* key : ie_keys)
-        platform::REG_CreateKey(ctx.registry, HKEY_CURRENT_USER, QLatin1String(key));
+        platform::REG_CreateKey(ctx.registry, HKEY_CURRENT_USER, key);
     // The name the setup gives the default account.
     const QString account_key = account == QLatin1String("Standard") ? QStringLiteral(".Default") : account;
     for (const char* key : ie_keys)
-        platform::REG_CreateKey(ctx.registry, HKEY_USERS, account_key + QLatin1Char('\\') + QLatin1String(key));
+        platform::REG_CreateKey(ctx.registry, HKEY_USERS, account_key + QLatin1Char('\\') + key);
     return account_key;
 }
 
@@ -43,7 +43,7 @@ QString ie_get_restriction(platform::Context& ctx, const QString& name)
 {
     create_ie_keys(ctx);
     const platform::Variant value =
-        platform::REG_GetValue(ctx.registry, HKEY_CURRENT_USER, QLatin1String(own_keys::internet_explorer), name);
+        platform::REG_GetValue(ctx.registry, HKEY_CURRENT_USER, keys::ie_restrictions, name);
     // A REG_DWORD comes as its decimal text, a REG_SZ as its own text.
     const auto parsed = platform::val_of_text(platform::trim_null(value));
     const auto whole = parsed ? platform::round_to_int32(*parsed) : std::nullopt;
@@ -54,9 +54,9 @@ QString ie_get_restriction(platform::Context& ctx, const QString& name)
 void ie_set_restriction(platform::Context& ctx, const QString& name, const QString& value)
 {
     const QString account_key = create_ie_keys(ctx);
-    platform::REG_SetDWORD(ctx.registry, HKEY_CURRENT_USER, QLatin1String(own_keys::internet_explorer), name, value);
+    platform::REG_SetDWORD(ctx.registry, HKEY_CURRENT_USER, keys::ie_restrictions, name, value);
     platform::REG_SetDWORD(ctx.registry, HKEY_USERS,
-                           account_key + QLatin1Char('\\') + QLatin1String(own_keys::internet_explorer), name, value);
+                           account_key + QLatin1Char('\\') + keys::ie_restrictions, name, value);
 }
 
 } // namespace policy

@@ -3,9 +3,9 @@
 #include "platform/registry.h"
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
-#include "policy/equals_one.h"
 #include "policy/ie_restrictions.h"
-#include "policy/own_account_keys.h"
+#include "policy/policy_keys.h"
+#include "policy/value_tests.h"
 
 namespace policy {
 
@@ -17,11 +17,11 @@ using Box = controls::CheckBox mainwindow::MainForm::*;
 
 struct BoxRead {
     Box box;
-    const char* key;
+    QLatin1String key; // empty: an Internet Explorer restriction
     const char* name;
 };
 
-namespace k = own_keys;
+namespace k = keys;
 using mainwindow::MainForm;
 
 // In the order they are read; c16 comes before c31, whose click reaction it may run.
@@ -34,11 +34,11 @@ const BoxRead start_menu[] = {
 };
 
 const BoxRead internet_explorer[] = {
-    {&MainForm::c21, nullptr, "NoSelectDownloadDir"}, {&MainForm::c22, nullptr, "NoBrowserContextMenu"},
-    {&MainForm::c23, nullptr, "NoBrowserOptions"},    {&MainForm::c24, nullptr, "NoViewSource"},
-    {&MainForm::c25, nullptr, "NoFavorites"},         {&MainForm::c26, nullptr, "NoFileNew"},
-    {&MainForm::c27, nullptr, "NoFileOpen"},          {&MainForm::c28, nullptr, "NoBrowserSaveAs"},
-    {&MainForm::c29, nullptr, "NoPrinting"},          {&MainForm::c210, nullptr, "NoBrowserClose"},
+    {&MainForm::c21, {}, "NoSelectDownloadDir"}, {&MainForm::c22, {}, "NoBrowserContextMenu"},
+    {&MainForm::c23, {}, "NoBrowserOptions"},    {&MainForm::c24, {}, "NoViewSource"},
+    {&MainForm::c25, {}, "NoFavorites"},         {&MainForm::c26, {}, "NoFileNew"},
+    {&MainForm::c27, {}, "NoFileOpen"},          {&MainForm::c28, {}, "NoBrowserSaveAs"},
+    {&MainForm::c29, {}, "NoPrinting"},          {&MainForm::c210, {}, "NoBrowserClose"},
 };
 
 // "NoDispCpl" is read where the apply writes it and Windows looks for it: the System policy key.
@@ -56,9 +56,9 @@ const BoxRead network_and_shell[] = {
     {&MainForm::c69, k::network, "NoFileSharingControl"}, {&MainForm::c610, k::network, "NoPrintSharingControl"},
 };
 
-bool stored_one(Engine& e, const char* key, const QString& name)
+bool stored_one(Engine& e, QLatin1String key, const QString& name)
 {
-    return reads_as_one(platform::REG_GetValue(e.ctx.registry, HKEY_CURRENT_USER, QLatin1String(key), name));
+    return equals_one(platform::REG_GetValue(e.ctx.registry, HKEY_CURRENT_USER, key, name));
 }
 
 template <std::size_t N>
@@ -71,9 +71,9 @@ void read_boxes(Engine& e, const BoxRead (&rows)[N])
 void read_wallpaper(Engine& e)
 {
     const bool fixed = stored_one(e, k::explorer, QStringLiteral("FixedWallpaper"));
-    e.form.t31.setText(fixed ? platform::REG_GetString(e.ctx.registry, HKEY_CURRENT_USER, QLatin1String(k::explorer),
+    e.form.t31.setText(fixed ? platform::REG_GetString(e.ctx.registry, HKEY_CURRENT_USER, k::explorer,
                                                        QStringLiteral("WallpaperName"))
-                             : platform::REG_GetString(e.ctx.registry, HKEY_CURRENT_USER, QLatin1String(k::desktop),
+                             : platform::REG_GetString(e.ctx.registry, HKEY_CURRENT_USER, k::desktop,
                                                        QStringLiteral("Wallpaper")));
     const QString file = e.form.t31.text();
     if (!platform::file_exists(e.ctx.files, file))
@@ -113,7 +113,7 @@ void read_registered_names(Engine& e)
 {
     const QString os = platform::get_os(e.ctx.machine);
     const bool nt = os == QLatin1String("Win2K") || os == QLatin1String("WinNT") || os == QLatin1String("WinXP");
-    const QString key = QLatin1String(nt ? k::nt_current_version : k::current_version_9x);
+    const QString key = nt ? k::nt_current_version : k::current_version;
     e.form.t81.setText(platform::REG_GetString(e.ctx.registry, HKEY_LOCAL_MACHINE, key,
                                                QStringLiteral("RegisteredOrganization")));
     e.form.t82.setText(platform::REG_GetString(e.ctx.registry, HKEY_LOCAL_MACHINE, key,

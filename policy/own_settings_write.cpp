@@ -6,7 +6,7 @@
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
 #include "policy/ie_restrictions.h"
-#include "policy/own_account_keys.h"
+#include "policy/policy_keys.h"
 
 namespace policy {
 
@@ -18,13 +18,13 @@ using platform::HKEY_LOCAL_MACHINE;
 using platform::HKEY_USERS;
 using mainwindow::MainForm;
 using Box = controls::CheckBox MainForm::*;
-namespace k = own_keys;
+namespace k = keys;
 
 const QString program_file = QStringLiteral("GATR2002.EXE");
 
 struct BoxWrite {
     Box box;
-    const char* key; // nullptr: an Internet Explorer restriction
+    QLatin1String key; // empty: an Internet Explorer restriction
     const char* name;
 };
 
@@ -43,16 +43,16 @@ const BoxWrite settings_pages[] = {
     {&MainForm::c18, k::explorer, "NoFavoritesMenu"},
     {&MainForm::c19, k::explorer, "NoCommonGroups"},
     {&MainForm::c110, k::explorer, "NoChangeStartMenu"},
-    {&MainForm::c21, nullptr, "NoSelectDownloadDir"},
-    {&MainForm::c22, nullptr, "NoBrowserContextMenu"},
-    {&MainForm::c23, nullptr, "NoBrowserOptions"},
-    {&MainForm::c24, nullptr, "NoViewSource"},
-    {&MainForm::c25, nullptr, "NoFavorites"},
-    {&MainForm::c26, nullptr, "NoFileNew"},
-    {&MainForm::c27, nullptr, "NoFileOpen"},
-    {&MainForm::c28, nullptr, "NoBrowserSaveAs"},
-    {&MainForm::c29, nullptr, "NoPrinting"},
-    {&MainForm::c210, nullptr, "NoBrowserClose"},
+    {&MainForm::c21, {}, "NoSelectDownloadDir"},
+    {&MainForm::c22, {}, "NoBrowserContextMenu"},
+    {&MainForm::c23, {}, "NoBrowserOptions"},
+    {&MainForm::c24, {}, "NoViewSource"},
+    {&MainForm::c25, {}, "NoFavorites"},
+    {&MainForm::c26, {}, "NoFileNew"},
+    {&MainForm::c27, {}, "NoFileOpen"},
+    {&MainForm::c28, {}, "NoBrowserSaveAs"},
+    {&MainForm::c29, {}, "NoPrinting"},
+    {&MainForm::c210, {}, "NoBrowserClose"},
     // After c16: c31 has the last word on "NoSetTaskbar".
     {&MainForm::c31, k::explorer, "NoSetTaskbar"},
     {&MainForm::c32, k::explorer, "NoDispCPL"},
@@ -81,8 +81,8 @@ void write_boxes(Engine& e, const BoxWrite (&rows)[N])
 {
     for (const BoxWrite& r : rows) {
         const QString value = one_or_zero(e.form.*r.box);
-        if (r.key)
-            set_dword(e, HKEY_CURRENT_USER, QLatin1String(r.key), QLatin1String(r.name), value);
+        if (!r.key.isEmpty())
+            set_dword(e, HKEY_CURRENT_USER, r.key, QLatin1String(r.name), value);
         else
             ie_set_restriction(e.ctx, QLatin1String(r.name), value);
     }
@@ -105,9 +105,9 @@ void create_account_keys(Engine& e)
         QStringLiteral("SOFTWARE\\Microsoft\\Windows"),
         QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
         QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies"),
-        QLatin1String(k::explorer),
-        QLatin1String(k::system),
-        QLatin1String(k::network),
+        k::explorer,
+        k::system,
+        k::network,
     };
     for (const QString& key : keys)
         platform::REG_CreateKey(e.ctx.registry, root, prefix + key);
@@ -115,7 +115,7 @@ void create_account_keys(Engine& e)
 
 void write_no_find(Engine& e)
 {
-    const QString key = e.form.Combo_user.text() + QLatin1Char('\\') + QLatin1String(k::explorer);
+    const QString key = e.form.Combo_user.text() + QLatin1Char('\\') + k::explorer;
     if (e.form.c14.value() == 1)
         e.ctx.ui.msgBox(key + QStringLiteral("NoFind"), 64, QStringLiteral("Registry-Pfad"));
     set_dword(e, HKEY_USERS, key, QStringLiteral("NoFind"), one_or_zero(e.form.c14));
@@ -124,16 +124,16 @@ void write_no_find(Engine& e)
 void write_wallpaper(Engine& e)
 {
     if (e.form.c37.value() != 1) {
-        set_dword(e, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("FixedWallpaper"),
+        set_dword(e, HKEY_CURRENT_USER, k::explorer, QStringLiteral("FixedWallpaper"),
                   QStringLiteral("0"));
         return;
     }
     const QString file = e.form.t31.text();
-    set_dword(e, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("FixedWallpaper"), QStringLiteral("1"));
-    platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, QLatin1String(k::explorer),
+    set_dword(e, HKEY_CURRENT_USER, k::explorer, QStringLiteral("FixedWallpaper"), QStringLiteral("1"));
+    platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, k::explorer,
                             QStringLiteral("WallpaperName"), file);
     // What making it the desktop's wallpaper and storing it in the profile leaves behind.
-    platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, QLatin1String(k::desktop), QStringLiteral("Wallpaper"),
+    platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, k::desktop, QStringLiteral("Wallpaper"),
                             file);
 }
 
@@ -154,7 +154,7 @@ void write_registered_names(Engine& e)
 {
     const QString os = platform::get_os(e.ctx.machine);
     const bool nt = os == QLatin1String("WinXP") || os == QLatin1String("Win2K") || os == QLatin1String("WinNT");
-    const QString key = QLatin1String(nt ? k::nt_current_version : k::current_version_9x);
+    const QString key = nt ? k::nt_current_version : k::current_version;
     platform::REG_SetString(e.ctx.registry, HKEY_LOCAL_MACHINE, key, QStringLiteral("RegisteredOrganization"),
                             e.form.t81.text());
     platform::REG_SetString(e.ctx.registry, HKEY_LOCAL_MACHINE, key, QStringLiteral("RegisteredOwner"),
@@ -167,7 +167,7 @@ void settings_get_restrict(Engine& engine)
 {
     auto& reg = engine.ctx.registry;
     auto& list = engine.form.List1;
-    const QString key = QLatin1String(k::restrict_run);
+    const QString key = k::restrict_run;
     platform::REG_CreateKey(reg, HKEY_CURRENT_USER, key);
     const auto parsed = platform::val_of_text(platform::REG_GetString(reg, HKEY_CURRENT_USER, key, QStringLiteral("Gesamt")));
     const double count = parsed.value_or(0.0);
@@ -181,7 +181,7 @@ void settings_get_restrict(Engine& engine)
 
     // A REG_DWORD reads as its plain decimal text; a REG_SZ keeps its NUL and is no number to the box.
     const QString on =
-        platform::REG_GetValue(reg, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("RestrictRun"))
+        platform::REG_GetValue(reg, HKEY_CURRENT_USER, k::explorer, QStringLiteral("RestrictRun"))
             .to_text();
     bool number = false;
     const int state = on.toInt(&number);
@@ -196,17 +196,17 @@ void settings_save(Engine& engine)
     write_no_find(engine);
     write_boxes(engine, settings_pages);
     write_wallpaper(engine);
-    set_dword(engine, HKEY_CURRENT_USER, QLatin1String(k::system), QStringLiteral("DisableRegistryTools"),
+    set_dword(engine, HKEY_CURRENT_USER, k::system, QStringLiteral("DisableRegistryTools"),
               one_or_zero(engine.form.c38));
     write_boot_options(engine);
     write_boxes(engine, network_and_shell);
     write_registered_names(engine);
     // No control holds these three: the access password stays hidden, the tray icon off, and Windows Update
     // follows its own box.
-    set_dword(engine, HKEY_LOCAL_MACHINE, QLatin1String(k::program), QStringLiteral("PWHide"), QStringLiteral("1"));
-    set_dword(engine, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("NoWindowsUpdate"),
+    set_dword(engine, HKEY_LOCAL_MACHINE, k::program_machine, QStringLiteral("PWHide"), QStringLiteral("1"));
+    set_dword(engine, HKEY_CURRENT_USER, k::explorer, QStringLiteral("NoWindowsUpdate"),
               one_or_zero(engine.form.c95));
-    set_dword(engine, HKEY_LOCAL_MACHINE, QLatin1String(k::program), QStringLiteral("Trayicon"), QStringLiteral("0"));
+    set_dword(engine, HKEY_LOCAL_MACHINE, k::program_machine, QStringLiteral("Trayicon"), QStringLiteral("0"));
 }
 
 void settings_save_drives(Engine& engine)
@@ -217,17 +217,17 @@ void settings_save_drives(Engine& engine)
         const bool hidden = boxes[static_cast<std::size_t>(i)]->value() == 1;
         if (hidden)
             mask |= std::uint32_t{1} << i;
-        set_dword(engine, HKEY_CURRENT_USER, QLatin1String(k::hide), QString(QChar(u'A' + i)),
+        set_dword(engine, HKEY_CURRENT_USER, k::hide, QString(QChar(u'A' + i)),
                   hidden ? QStringLiteral("1") : QStringLiteral("0"));
     }
-    set_dword(engine, HKEY_CURRENT_USER, QLatin1String(k::explorer), QStringLiteral("NoDrives"), QString::number(mask));
+    set_dword(engine, HKEY_CURRENT_USER, k::explorer, QStringLiteral("NoDrives"), QString::number(mask));
 }
 
 void settings_save_restrict(Engine& engine)
 {
     auto& reg = engine.ctx.registry;
     const auto& list = engine.form.List1;
-    const QString key = QLatin1String(k::restrict_run);
+    const QString key = k::restrict_run;
     platform::REG_DeleteKey(reg, HKEY_CURRENT_USER, key);
     if (list.listCount() > 0) {
         platform::REG_CreateKey(reg, HKEY_CURRENT_USER, key);

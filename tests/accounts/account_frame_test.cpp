@@ -2,6 +2,7 @@
 
 #include "platform/accounts/profiles.h"
 #include "platform/machine/mount_table.h"
+#include "policy/click_reactions.h"
 #include "policy/operations.h"
 #include "testsupport/regf/regf_checks.h"
 #include "tests/accounts/own_window.h"
@@ -25,6 +26,7 @@ class Frame : public testing::Test {
 protected:
     explicit Frame(SampleSystem system = SampleSystem::winxp) : w(on(system))
     {
+        policy::attach_click_reactions(w.form);
         policy::Get_CR(w.engine);
         policy::CPL_All(w.engine);
         QString folder = w.form.t810.text();

@@ -1,3 +1,4 @@
+#include "policy/click_reactions.h"
 #include "policy/ie_restrictions.h"
 #include "policy/own_settings_write.h"
 
@@ -62,6 +63,18 @@ TEST(OwnCensorList, ReadAppendsToTheListEachTime)
     EXPECT_EQ(w.form.List1.entries(),
               QStringList({"KEPT.EXE", "A.EXE", "", "C.EXE", "GATR2002.EXE", "A.EXE", "", "C.EXE"}));
     EXPECT_EQ(w.form.c41.value(), 0);
+}
+
+TEST(OwnCensorList, TickFromTheStoredSwitchAddsNoSecondProgramEntry)
+{
+    OwnWindow w;
+    policy::attach_click_reactions(w.form); // ticking c41 puts the program's own file into the list
+    w.set_text(HKEY_CURRENT_USER, restrict_run_key, "Gesamt", "1");
+    w.set_text(HKEY_CURRENT_USER, restrict_run_key, " 0", "A.EXE");
+    w.set_dword(HKEY_CURRENT_USER, explorer_key, "RestrictRun", 1);
+    policy::settings_get_restrict(w.engine);
+    EXPECT_EQ(w.form.List1.entries(), QStringList({"A.EXE", "GATR2002.EXE"}));
+    EXPECT_EQ(w.form.c41.value(), 1);
 }
 
 TEST(OwnCensorList, CountFarBeyondTheListStopsWhenTheListIsFull)

@@ -1,3 +1,4 @@
+#include "policy/click_reactions.h"
 #include "policy/drive_probe.h"
 #include "policy/ie_restrictions.h"
 #include "policy/older_version.h"
@@ -114,11 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StartupRead, SettingsPagesTickedLeaveTaskbarToItsOwnValue)
 {
     OwnWindow w;
-    // The window's reaction: ticking c16 ticks c31 too.
-    w.form.c16.onClick = [&] {
-        if (w.form.c16.value() == 1)
-            w.form.c31.setValue(1);
-    };
+    policy::attach_click_reactions(w.form); // ticking c16 ticks c31 too
     w.set_dword(HKEY_CURRENT_USER, explorer_key, "NoSetFolders", 1);
     policy::settings_get(w.engine);
     EXPECT_EQ(w.form.c16.value(), 1);
