@@ -1,0 +1,313 @@
+#include "platform/accounts/hive_loader.h"
+
+#include "platform/accounts/shell_and_wait.h"
+#include "platform/machine/mount_table.h"
+#include "platform/registry.h"
+#include "testsupport/context/test_program.h"
+#include "tests/accounts/qt_print.h"
+#include "testsupport/regf/regf_checks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using platform::HKEY_USERS;
+
+namespace {
+
+testsupport::ProgramOptions with_helper(bool install)
+{
+    testsupport::ProgramOptions o;
+    o.install_regg = install;
+    return o;
+}
+
+class HiveLoader : public testing::Test {
+protected:
+    explicit HiveLoader(bool install_helper = true) : program(with_helper(install_helper)) {}
+
+    QString hive(const QString& account) const { return program.machine().profile_dir(account) + "\\NTUSER.DAT"; }
+    QString helper() { return platform::hive_helper_path(program.context().program.folder); }
+    std::int16_t load(const QString& file, const QString& name, bool deinstall = false)
+    {
+        return platform::HIVE_LoadUnload(program.context(), platform::hive_load, file, name, deinstall);
+    }
+    std::int16_t unload(const QString& name)
+    {
+        return platform::HIVE_LoadUnload(program.context(), platform::hive_unload, QString(), name, false);
+    }
+    QStringList mounts() const
+    {
+        QStringList names;
+        const auto list = platform::MountTable(program.machine()).list();
+        if (!list) {
+            ADD_FAILURE() << "mount table not readable";
+            return {"?"};
+        }
+        for (const platform::Mount& m : *list)
+            names.push_back(m.name);
+        return names;
+    }
+    void write_host_file(const QString& windows_path, const QByteArray& bytes)
+    {
+        QFile f(program.host(windows_path));
+        QFile::remove(f.fileName()); // a link would be written through
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const std::vector<scripted_ui::ShownMessage>& messages() { return program.ui().messages(); }
+
+    testsupport::TestProgram program;
+};
+
+TEST(HiveCommandLines, AreExact)
+{
+    EXPECT_EQ(platform::hive_load_command("C:\\Tools", "C:\\Profiles\\pupil\\NTUSER.DAT", "pupil"),
+              "\"C:\\Tools\\regg.exe\" load \"C:\\Profiles\\pupil\\NTUSER.DAT\" HKU\\pupil");
+    EXPECT_EQ(platform::hive_unload_command("C:\\Tools", "pupil"), "\"C:\\Tools\\regg.exe\" unload HKU\\pupil");
+}
+
+struct ProbeRow {
+    const char* name;
+    const char* path;        // Windows path; "<hive>" is the logged-on user's hive
+    const char* content;     // nullptr: do not create; "" an empty file
+    std::int32_t code;
+    bool exists_afterwards;
+};
+
+class HiveProbe : public testing::WithParamInterface<ProbeRow>, public HiveLoader {};
+
+TEST_P(HiveProbe, Code)
+{
+    const ProbeRow& r = GetParam();
+    const QString path = QString(r.path) == "<hive>" ? hive("Administrator") : QString(r.path);
+    if (r.content)
+        write_host_file(path, r.content);
+    EXPECT_EQ(platform::HIVE_CheckFile(program.context().files, path), r.code);
+    EXPECT_EQ(QFileInfo::exists(program.host(path)), r.exists_afterwards);
+    EXPECT_FALSE(program.context().files.is_open(98));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HiveProbe,
+    testing::Values(ProbeRow{"Present", "C:\\hive.dat", "regf", 0, true},
+                    ProbeRow{"MissingIsCreatedAndRemoved", "C:\\hive.dat", nullptr, 1, false},
+                    ProbeRow{"EmptyIsRemoved", "C:\\hive.dat", "", 1, false},
+                    ProbeRow{"HeldByAnotherProcess", "<hive>", nullptr, 2, true},
+                    ProbeRow{"Folder", "C:\\WINDOWS", nullptr, 2, true},
+                    ProbeRow{"PathNotFound", "C:\\Nowhere\\hive.dat", nullptr, 3, false},
+                    ProbeRow{"DriveNotMapped", "Q:\\hive.dat", nullptr, 3, false},
+                    ProbeRow{"InvalidName", "C:\\hi|ve.dat", nullptr, 9, false}),
+    [](const testing::TestParamInfo<ProbeRow>& row) { return std::string(row.param.name); });
+
+TEST_F(HiveLoader, ProbeWithItsFileNumberInUseIsAnUnknownError)
+{
+    ASSERT_EQ(program.context().files.open("C:\\other.dat", platform::FileMode::binary, 98), 0);
+    EXPECT_EQ(platform::HIVE_CheckFile(program.context().files, hive("pupil")), 9);
+}
+
+struct RefusalRow {
+    const char* name;
+    const char* account;  // whose hive file
+    const char* file;     // or this file
+    bool block_file_number;
+    const char* title;
+    const char* text;     // %1 is the file
+};
+
+class HiveRefusal : public testing::WithParamInterface<RefusalRow>, public HiveLoader {};
+
+TEST_P(HiveRefusal, OneMessageAndNothingStarted)
+{
+    const RefusalRow& r = GetParam();
+    const QString file = *r.account ? hive(r.account) : QString(r.file);
+    if (r.block_file_number) {
+        ASSERT_EQ(program.context().files.open("C:\\other.dat", platform::FileMode::binary, 98), 0);
+    }
+
+    EXPECT_EQ(load(file, "pupil"), 99);
+
+    ASSERT_EQ(messages().size(), 1u) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(messages()[0].title, QString(r.title));
+    EXPECT_EQ(messages()[0].text, QString(r.text).arg(file));
+    EXPECT_EQ(program.ui().doEventsCalls(), 0); // the helper was not started
+    EXPECT_TRUE(mounts().isEmpty());
+    if (!*r.account) {
+        EXPECT_FALSE(QFileInfo::exists(program.host(file)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HiveRefusal,
+    testing::Values(
+        RefusalRow{"Missing", "", "C:\\Documents and Settings\\All Users\\NTUSER.DAT", false,
+                   "Could not find path/file...",
+                   "The file %1 could not be loaded. Please check your profile-pathes and make sure that you logged in "
+                   "a new user once."},
+        RefusalRow{"InUse", "Administrator", "", false, "File in use...",
+                   "Access to %1 was denied. The file is in use by another process or you don't have right to acess."},
+        RefusalRow{"NoPath", "", "C:\\Nowhere\\pupil\\NTUSER.DAT", false, "Path not found...",
+                   "Could not find the path to %1. Please check you settings (Profile Paths)."},
+        RefusalRow{"Unknown", "", "C:\\Profiles\\pu|pil\\NTUSER.DAT", false, "Unknown Error...",
+                   "Unexpected Error acessing & %1"}),
+    [](const testing::TestParamInfo<RefusalRow>& row) { return std::string(row.param.name); });
+
+TEST_F(HiveLoader, LoadAndUnloadThroughTheHelperProgram)
+{
+    int pumped_while_mounted = 0;
+    program.ui().onDoEvents = [&] { ++pumped_while_mounted; };
+    ASSERT_EQ(load(hive("pupil"), "pupil"), 0);
+    EXPECT_GT(pumped_while_mounted, 0);
+    EXPECT_TRUE(messages().empty()) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(mounts(), QStringList({"pupil"}));
+
+    auto& reg = program.registry();
+    ASSERT_EQ(platform::REG_CreateKey(reg, HKEY_USERS, "pupil\\Software\\Probe"), 1);
+    ASSERT_EQ(platform::REG_SetDWORD(reg, HKEY_USERS, "pupil\\Software\\Probe", "Written", "7"), 0);
+
+    EXPECT_EQ(unload("pupil"), 0);
+    EXPECT_TRUE(mounts().isEmpty());
+
+    std::string error;
+    const auto tree = regf_checks::hivex_read(program.account_hive("pupil").toStdString(), &error);
+    ASSERT_TRUE(tree) << error;
+    const auto key = tree->keys.find("Software\\Probe");
+    ASSERT_NE(key, tree->keys.end());
+    const regf_checks::OracleValue seven{platform::REG_DWORD, {7, 0, 0, 0}};
+    EXPECT_EQ(key->second.at("Written"), seven);
+}
+
+TEST_F(HiveLoader, UnloadOfANameNotMountedSucceeds)
+{
+    EXPECT_EQ(unload("nobody"), 0);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(HiveLoader, OtherOperationsDoNothing)
+{
+    for (std::int16_t op : {0, 3, -1})
+        EXPECT_EQ(platform::HIVE_LoadUnload(program.context(), op, hive("pupil"), "pupil", false), 99) << op;
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(program.ui().doEventsCalls(), 0);
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+TEST_F(HiveLoader, HiveTheHelperCannotMountFailsTheWriteTest)
+{
+    write_host_file(hive("pupil"), QByteArray(8192, 'x'));
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    EXPECT_EQ(messages()[0].text, "File was loaded sucessfully but write-access was denied by system. Please check "
+                                  "your windows security settings.");
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+TEST_F(HiveLoader, HiveMountedReadOnlyFailsTheWriteTestAndStaysMounted)
+{
+    // Unequal sequence numbers: the hive's log was never replayed, so it may only be read.
+    QFile f(program.account_hive("pupil"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    bytes[8] = static_cast<char>(bytes[8] + 1);
+    f.seek(0);
+    f.write(bytes);
+    f.close();
+
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    EXPECT_EQ(mounts(), QStringList({"pupil"}));
+    EXPECT_EQ(unload("pupil"), 0);
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+TEST_F(HiveLoader, DeinstallSkipsTheProbeAndTheWriteTest)
+{
+    // The logged-on user's hive is held: the probe would refuse it, the helper refuses to mount it.
+    EXPECT_EQ(load(hive("Administrator"), "Administrator", true), 0);
+    EXPECT_TRUE(messages().empty()) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_GT(program.ui().doEventsCalls(), 0); // the helper ran
+
+    EXPECT_EQ(load("C:\\Nowhere\\NTUSER.DAT", "gone", true), 0);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+TEST_F(HiveLoader, EmptyHelperCountsAsMissingAndIsRemoved)
+{
+    write_host_file(helper(), "");
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(messages()[0].title, "File missing...");
+    EXPECT_EQ(messages()[0].text, "A file needed to set your restrictions is missing. Please run setup again.");
+    EXPECT_FALSE(QFileInfo::exists(program.host(helper())));
+}
+
+TEST_F(HiveLoader, HelperThatCannotBeStartedCountsAsMissing)
+{
+    write_host_file(helper(), "not a program");
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "File missing...");
+    EXPECT_TRUE(mounts().isEmpty());
+
+    EXPECT_EQ(unload("pupil"), 99); // the load that follows an unload tells about it
+    EXPECT_EQ(messages().size(), 1u);
+}
+
+class HiveLoaderWithoutHelper : public HiveLoader {
+protected:
+    HiveLoaderWithoutHelper() : HiveLoader(false) {}
+
+    // Puts a recorder of its arguments where the helper program belongs.
+    void install_recorder()
+    {
+        ASSERT_TRUE(QFile::link(ACCOUNTS_ARGUMENT_RECORDER, program.host(helper())));
+    }
+    QStringList recorded()
+    {
+        QFile f(program.machine().folder() + "/helper-arguments.txt");
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines = QString::fromLocal8Bit(f.readAll()).split('\n');
+        lines.removeAll(QString());
+        return lines;
+    }
+};
+
+TEST_F(HiveLoaderWithoutHelper, MissingHelperIsToldOnEveryLoad)
+{
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+        ASSERT_EQ(messages().size(), static_cast<std::size_t>(i));
+        EXPECT_EQ(messages().back().title, "File missing...");
+    }
+}
+
+TEST_F(HiveLoaderWithoutHelper, HelperGetsItsCommandLinesAndWindowEventsRunMeanwhile)
+{
+    install_recorder();
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99); // the recorder mounts nothing: the write test fails
+    EXPECT_GT(program.ui().doEventsCalls(), 0);
+    EXPECT_EQ(recorded(), QStringList({"load", hive("pupil"), "HKU\\pupil"}));
+    EXPECT_EQ(unload("pupil"), 0);
+    EXPECT_EQ(recorded(), QStringList({"load", hive("pupil"), "HKU\\pupil", "unload", "HKU\\pupil"}));
+}
+
+TEST_F(HiveLoaderWithoutHelper, ShellAndWaitAnswersTheExitCode)
+{
+    install_recorder();
+    const auto result = platform::ShellAndWait(program.context(), "\"" + helper() + "\" x", 0, false);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(result.value, 0);
+    EXPECT_EQ(program.ui().doEventsCalls(), 0);
+    EXPECT_EQ(platform::ShellAndWait(program.context(), "C:\\Nowhere\\x.exe", 0, true).error, 53);
+}
+
+} // namespace
