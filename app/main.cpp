@@ -1,9 +1,10 @@
 // The program: open the administered machine (creating the default sample machine at the first start), make
-// the program's context over it, and show the main window.
+// the program's context over it, and start at the password prompt, which opens the main window.
 
+#include "form_renderers.h"
 #include "installation.h"
 
-#include "mainwindow/main_form.h"
+#include "mainwindow/window/main_window.h"
 #include "platform/clock.h"
 #include "platform/context.h"
 #include "platform/machine/default_machine.h"
@@ -15,7 +16,6 @@
 #include "platform/system_queries.h"
 #include "platform/tray.h"
 #include "platform/vb_files.h"
-#include "qtui/form_window.h"
 #include "qtui/qt_tray.h"
 #include "qtui/qt_ui_services.h"
 
@@ -34,6 +34,9 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gatrisk"));
+    // The program ends when its last form has gone (see FormRenderers), not when the password prompt hides
+    // on its way to the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QString error;
     bool created = false;
@@ -66,14 +69,25 @@ int main(int argc, char** argv)
     platform::Context context{*machine, registry, files, processes, profile_strings, ui, clock, tray,
                               platform::program_info(*machine, arguments)};
 
-    mainwindow::MainForm main_form(context);
-    qtui::FormWindow window(main_form);
-    ui.setOwner(&window);
-    main_form.show();
+    mainwindow::MainWindow main_window(context);
+    startup::StartupForms& forms = main_window.startup_forms();
+    app::FormRenderers renderers([] { QCoreApplication::quit(); });
+    for (controls::Form* form : std::initializer_list<controls::Form*>{
+             &main_window, &forms.getpass, &forms.setpass, &forms.verzeichnis, &forms.update, &forms.profile})
+        renderers.follow(*form);
 
-    // For the start test only: the window comes up, and the program ends as soon as its events have run.
-    if (qEnvironmentVariable("GATRISK_QUIT_AFTER_START") == QLatin1String("1"))
-        QTimer::singleShot(0, &application, &QCoreApplication::quit);
+    // The first form shows once the event loop runs, so that everything that may end the program (a message
+    // box's own loop included) finds it running.
+    QTimer::singleShot(0, &application, [&forms] { forms.getpass.show(); });
+
+    // For the start test only: the program ends as soon as its first window is up. Kept firing, so that a
+    // message box shown on the way closes too and the start goes on to its end.
+    QTimer quit_after_start;
+    if (qEnvironmentVariable("GATRISK_QUIT_AFTER_START") == QLatin1String("1")) {
+        QObject::connect(&quit_after_start, &QTimer::timeout, &application, &QCoreApplication::quit);
+        quit_after_start.start(0);
+    }
+
     const int result = application.exec();
     ui.runEndHooks();
     return result;
