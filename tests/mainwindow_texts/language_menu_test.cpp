@@ -23,6 +23,8 @@ struct Row {
     const char* text;
 };
 
+void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
+
 class LanguageMenu : public ::testing::TestWithParam<Row> {};
 
 TEST_P(LanguageMenu, WritesCountryAndTells)

@@ -76,6 +76,8 @@ struct Language {
     const char* name;
 };
 
+void PrintTo(const Language& l, std::ostream* os) { *os << l.name; }
+
 class LocalizeTest : public ::testing::TestWithParam<Language> {
 protected:
     int language() const { return GetParam().code; }

@@ -61,6 +61,8 @@ struct TabRow {
     const char* english_help_start;
 };
 
+void PrintTo(const TabRow& r, std::ostream* os) { *os << "tab " << r.tab; }
+
 class TabChange : public ::testing::TestWithParam<TabRow> {};
 
 // Selecting a tab from code runs the change: help context 10 + tab, the tab's title and help text.
