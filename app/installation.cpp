@@ -18,6 +18,9 @@ struct ProgramRow {
 const ProgramRow program_rows[] = {
     {"GATR2002.EXE", platform::ProgramPlace::program_folder, "gatrisk"},
     {"regg.exe", platform::ProgramPlace::program_folder, "../regg/regg"},
+    // Stand-ins that record how they were started.
+    {"winhlp32.exe", platform::ProgramPlace::windows_folder, "../winhlp/standin_program"},
+    {"explorer.exe", platform::ProgramPlace::windows_folder, "../winhlp/standin_program"},
 };
 
 } // namespace
