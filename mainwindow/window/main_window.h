@@ -28,9 +28,7 @@ private:
     void fill_user_chooser();
     void warn_of_older_version();
 
-    // Load steps whose modules are still to come; each is called where the load sequence runs it.
-    void build_list_bar_and_status_bar();
-    void localize_texts();
+    // A load step whose module is still to come; called where the load sequence runs it.
     void start_deinstall();
 
     policy::Engine engine_;

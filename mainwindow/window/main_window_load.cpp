@@ -2,6 +2,9 @@
 
 #include "mainwindow/window/main_window.h"
 
+#include "mainwindow/list_bar.h"
+#include "mainwindow/localize.h"
+#include "mainwindow/status_bar.h"
 #include "platform/registry.h"
 #include "platform/system_queries.h"
 #include "platform/ui_services.h"
@@ -34,12 +37,14 @@ void MainWindow::Form_Load()
 
     mm6.setVisible(command_line.compare(developer_word, Qt::CaseInsensitive) == 0);
     policy::Get_CR(engine_);
-    build_list_bar_and_status_bar();
+    land_menu(*this);
+    menu1(*this);
+    status_init(*this);
     policy::settings_get(engine_);
     policy::get_drives(engine_);
     policy::settings_get_drives(engine_);
     policy::CPL_All(engine_);
-    localize_texts();
+    localize(*this);
     fill_user_chooser();
 
     for (controls::Frame* frame : tabFrames())
@@ -96,14 +101,6 @@ void MainWindow::warn_of_older_version()
                                  "deinstall the old Gatrisk 99-Version."),
                   48, QStringLiteral("Old Gatrisk 99 found!"));
 }
-
-// The list bar's group and items, the tab titles and the status bar's panels: land_menu, menu1 and
-// status_init of the window's navigation module, once it is part of the program.
-void MainWindow::build_list_bar_and_status_bar() {}
-
-// Every caption, text and help text in the chosen language: localize of the texts module, once it is part of
-// the program.
-void MainWindow::localize_texts() {}
 
 // The File menu's de-install command, once the File menu is part of the program.
 void MainWindow::start_deinstall() {}
