@@ -3,6 +3,8 @@
 // table and the applet list filled, the click reactions of c16 and c41 attached, the designed field texts
 // cleared. A folder C:\Sets is there for settings files.
 
+#include "qt_print.h"
+
 #include "mainwindow/main_form.h"
 #include "policy/engine.h"
 #include "settingsfile/stored_set.h"
