@@ -1,0 +1,42 @@
+#pragma once
+// The Internet transfer control as the program uses it: OpenURL fetches a whole document as text. Failures
+// come back as an error number and a description, as the control raises them; nothing is thrown.
+
+#include <QString>
+
+#include <cstdint>
+
+namespace platform::web {
+
+inline constexpr int protocol_default = 0;
+inline constexpr int protocol_http = 4;
+
+struct InetText {
+    QString text;        // the document, its bytes read in the system code page
+    std::uint32_t error = 0;
+    QString description; // what went wrong, for the user
+    bool ok() const { return error == 0; }
+};
+
+class InetTransfer {
+public:
+    // Only HTTP is fetched; the setting is kept for the caller that sets it.
+    int protocol() const { return protocol_; }
+    void setProtocol(int protocol) { protocol_ = protocol; }
+    // Stops what is under way; the control keeps no connection between requests, so there is nothing to stop.
+    void cancel() {}
+
+    // A GET of `url`; an answer whose status is not 2xx is an error. Documents above a megabyte are refused.
+    InetText openUrl(const QString& url);
+
+    void set_timeout_ms(int ms) { timeout_ms_ = ms; }
+
+private:
+    int protocol_ = protocol_default;
+    int timeout_ms_ = 60000;
+};
+
+// The description of an Internet error code.
+QString internet_error_text(std::uint32_t error);
+
+} // namespace platform::web
