@@ -62,7 +62,6 @@ TEST(CensorAdd, AddsTheChosenProgramUpperCasedAndNeverTwice)
 TEST(CensorAdd, AsksForOneProgramAndKeepsTheDialogsFileName)
 {
     CommandsWindow w;
-    w.form.dialog.setFilterIndex(1);
     w.ui().choose("C:\\Apps\\calc.exe");
     w.form.cm41.userClick();
     w.ui().cancelDialog();
