@@ -102,7 +102,7 @@ void Load::wallpaper()
 void Load::censor_list()
 {
     controls::ListBox& list = f_.List1;
-    const QString own = QString::fromLatin1(own_program_file);
+    const QString own = own_program_file;
     list.clear();
     list.addItem(own);
     const std::optional<double> counted = platform::val_of_text(text(keys::restrict_run, QStringLiteral("Gesamt")));

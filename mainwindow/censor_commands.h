@@ -1,0 +1,26 @@
+#pragma once
+// The censor-list tab: the programs a restricted user may still start, in List1 in the order they were
+// added. The commands add names upper-cased and never twice, keep the program's own file in the list and
+// refuse to remove it or the older version's file singly; gesamtfiles shows the count after each change.
+
+#include "mainwindow/main_form.h"
+
+namespace mainwindow {
+
+// The program's own file and the older version's; both mark the program in a user's censor list.
+inline const QString own_program_file = QStringLiteral("GATR2002.EXE");
+inline const QString older_program_file = QStringLiteral("GATR99.EXE");
+
+// Ticking c41 (also from code) puts the program's own file into the list when it is missing.
+void c41_Click(MainForm& form);
+void cm41_Click(MainForm& form); // Add: one program from the open dialog
+void cm42_Click(MainForm& form); // Remove the selected entry
+void cm43_Click(MainForm& form); // Suggestions
+void cm44_Click(MainForm& form); // Remove all: the own file alone stays
+// All EXE-Files: every program file of a folder tree, breadth first. Runs to its end without letting
+// window events run.
+void cm45_Click(MainForm& form);
+
+void attach_censor_commands(MainForm& form);
+
+} // namespace mainwindow
