@@ -3,6 +3,7 @@
 // command module attached to its controls, the start-up's forms that it opens, and its load sequence.
 // The start-up form getpass shows it once the password is right; closing it ends the program.
 
+#include "mainwindow/command_links.h"
 #include "mainwindow/main_form.h"
 #include "platform/context.h"
 #include "policy/engine.h"
@@ -28,11 +29,9 @@ private:
     void fill_user_chooser();
     void warn_of_older_version();
 
-    // A load step whose module is still to come; called where the load sequence runs it.
-    void start_deinstall();
-
     policy::Engine engine_;
     startup::StartupForms forms_;
+    CommandLinks links_;
 };
 
 } // namespace mainwindow

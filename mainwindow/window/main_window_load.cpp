@@ -13,6 +13,7 @@
 #include "policy/older_version.h"
 #include "policy/operations.h"
 #include "policy/own_settings_read.h"
+#include "settingsfile/deinstall.h"
 
 #include <algorithm>
 
@@ -68,7 +69,7 @@ void MainWindow::Form_Load()
     if (!nt)
         policy::REG_Load32(engine_);
     if (command_line == QLatin1String("/uninstall"))
-        start_deinstall();
+        settingsfile::mm132_Click(engine_);
 }
 
 void MainWindow::fill_user_chooser()
@@ -101,8 +102,5 @@ void MainWindow::warn_of_older_version()
                                  "deinstall the old Gatrisk 99-Version."),
                   48, QStringLiteral("Old Gatrisk 99 found!"));
 }
-
-// The File menu's de-install command, once the File menu is part of the program.
-void MainWindow::start_deinstall() {}
 
 } // namespace mainwindow

@@ -119,6 +119,27 @@ TEST(Apply, ChoosingAnAccountReadsItsSetThroughTheHelper)
     EXPECT_TRUE(p.mounts().isEmpty());
 }
 
+TEST(UserChooser, TheLoggedOnAccountClearsTheSetWithoutReadingIt)
+{
+    Program p;
+    p.set_dword(HKEY_CURRENT_USER, explorer_key, QStringLiteral("NoClose"), 1);
+    ASSERT_FALSE(p.load());
+    ASSERT_EQ(p.window.c11.value(), 1); // the running account's own value, read at load
+    p.window.lv1.setChecked(1, true);
+    p.window.d_c.setValue(1);
+    p.window.c41.setValue(1);
+    const int logged_on = static_cast<int>(p.window.Combo_user.entries().indexOf(QStringLiteral("Administrator")));
+    ASSERT_GE(logged_on, 0);
+
+    p.window.Combo_user.userChoose(logged_on);
+
+    EXPECT_TRUE(p.messages().empty()) << p.transcript().toStdString();
+    EXPECT_EQ(p.window.c11.value(), 0);
+    EXPECT_EQ(p.window.c41.value(), 0);
+    EXPECT_FALSE(p.window.lv1.checked(1));
+    EXPECT_EQ(p.window.d_c.value(), 0);
+}
+
 TEST(Apply, CancelEndsAtOnceWithoutApplying)
 {
     Loaded p;

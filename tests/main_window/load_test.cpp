@@ -22,6 +22,7 @@ struct CommandLineCase {
     const char* name;
     QStringList arguments;
     bool developer_menu;
+    bool deinstall;
 };
 
 class DeveloperWord : public testing::TestWithParam<CommandLineCase> {};
@@ -29,20 +30,28 @@ class DeveloperWord : public testing::TestWithParam<CommandLineCase> {};
 TEST_P(DeveloperWord, ShowsTheDeveloperMenuOnlyForTheWholeWord)
 {
     Program p(with_arguments(GetParam().arguments));
+    if (GetParam().deinstall)
+        p.ui().answer(platform::Answer::No, QStringLiteral("Start Uninstall now ?"));
     ASSERT_FALSE(p.load()) << p.transcript().toStdString();
     EXPECT_EQ(p.window.mm6.visible(), GetParam().developer_menu);
     EXPECT_EQ(p.window.m_tes_getsys.canBeChosen(), GetParam().developer_menu);
+    // Any question of the de-install that was not scripted fails the test by itself.
+    EXPECT_EQ(p.messages().size(), GetParam().deinstall ? 1u : 0u) << p.transcript().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, DeveloperWord,
-    testing::Values(CommandLineCase{"none", {}, false},
-                    CommandLineCase{"upper_case", {QStringLiteral("ZAV")}, true},
-                    CommandLineCase{"lower_case", {QStringLiteral("zav")}, true},
-                    CommandLineCase{"mixed_case", {QStringLiteral("zAv")}, true},
-                    CommandLineCase{"with_uninstall", {QStringLiteral("ZAV"), QStringLiteral("/uninstall")}, false},
-                    CommandLineCase{"longer_word", {QStringLiteral("ZAVX")}, false},
-                    CommandLineCase{"uninstall", {QStringLiteral("/uninstall")}, false}),
+    testing::Values(CommandLineCase{"none", {}, false, false},
+                    CommandLineCase{"upper_case", {QStringLiteral("ZAV")}, true, false},
+                    CommandLineCase{"lower_case", {QStringLiteral("zav")}, true, false},
+                    CommandLineCase{"mixed_case", {QStringLiteral("zAv")}, true, false},
+                    CommandLineCase{"with_uninstall", {QStringLiteral("ZAV"), QStringLiteral("/uninstall")}, false,
+                                    false},
+                    CommandLineCase{"longer_word", {QStringLiteral("ZAVX")}, false, false},
+                    CommandLineCase{"uninstall", {QStringLiteral("/uninstall")}, false, true},
+                    CommandLineCase{"uninstall_upper_case", {QStringLiteral("/UNINSTALL")}, false, false},
+                    CommandLineCase{"uninstall_and_more", {QStringLiteral("/uninstall"), QStringLiteral("x")}, false,
+                                    false}),
     main_window_tests::RowName());
 
 TEST(MainWindowLoad, NtChooserListsEveryProfileAndShowsTheLoggedOnUser)
@@ -162,6 +171,29 @@ TEST(MainWindowLoad, NoMessageWithoutTheOlderVersion)
     Program p;
     ASSERT_FALSE(p.load());
     EXPECT_TRUE(p.messages().empty()) << p.transcript().toStdString();
+}
+
+TEST(MainWindowLoad, UninstallRunsTheWholeLoadFirst)
+{
+    Program p(with_arguments({QStringLiteral("/uninstall")}));
+    p.set_text(HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
+               QStringLiteral("Gatrisk 99"), QStringLiteral("C:\\GATR99\\GATR99.EXE"));
+    p.ui().answer(platform::Answer::No, QStringLiteral("Start Uninstall now ?"));
+    ASSERT_FALSE(p.load()) << p.transcript().toStdString();
+    ASSERT_EQ(p.messages().size(), 2u) << p.transcript().toStdString();
+    // The older-version warning of the load comes before the de-install's question.
+    EXPECT_EQ(p.messages()[0].title, QStringLiteral("Old Gatrisk 99 found!"));
+    EXPECT_EQ(p.messages()[1].title, QStringLiteral("Uninstall ?"));
+    EXPECT_EQ(p.window.l02.caption(), p.window.tab_help_texts[1]);
+}
+
+TEST(MainWindowLoad, UninstallAnsweredYesClearsEveryAccountAndEnds)
+{
+    Program p(with_arguments({QStringLiteral("/uninstall")}));
+    p.ui().answer(platform::Answer::Yes, QStringLiteral("Start Uninstall now ?"));
+    EXPECT_TRUE(p.load()) << p.transcript().toStdString();
+    EXPECT_TRUE(p.window.Combo_user.listCount() > 0);
+    EXPECT_TRUE(p.ui().ended());
 }
 
 TEST(MainWindowClose, EndsTheProgram)
