@@ -1,4 +1,4 @@
-#include "form_renderers.h"
+#include "app/form_renderers.h"
 
 #include <QTimer>
 

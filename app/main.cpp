@@ -1,7 +1,7 @@
 // The program: open the administered machine (creating the default sample machine at the first start), make
 // the program's context over it, and start at the password prompt, which opens the main window.
 
-#include "form_renderers.h"
+#include "app/form_renderers.h"
 #include "installation.h"
 
 #include "mainwindow/window/main_window.h"

@@ -4,6 +4,7 @@
 #include "mainwindow/main_commands.h"
 #include "mainwindow/window/apply_commands.h"
 #include "mainwindow/window/developer_menu.h"
+#include "mainwindow/window/program_pictures.h"
 #include "policy/click_reactions.h"
 #include "settingsfile/file_menu.h"
 
@@ -13,6 +14,16 @@ MainWindow::MainWindow(platform::Context& context, startup::UpdateSites sites)
     : MainForm(context), engine_(context, *this), forms_(*this, [this] { show(); }, std::move(sites)),
       links_(context)
 {
+    // The information panel's picture fills its place; the icon is the notification icon's and the window's.
+    Image1.setPicture(program_emblem(Image1.width() / 15, Image1.height() / 15));
+    prgpic.setPicture(program_emblem(32, 32));
+    setIcon(prgpic.picture());
+    // The password forms show the same picture beside their fields, and every form the program's icon.
+    for (controls::Image* image : {&forms_.getpass.Image1, &forms_.setpass.Image1})
+        image->setPicture(program_emblem(image->width() / 15, image->height() / 15));
+    for (controls::Form* form : std::initializer_list<controls::Form*>{
+             &forms_.getpass, &forms_.setpass, &forms_.verzeichnis, &forms_.update, &forms_.profile})
+        form->setIcon(prgpic.picture());
     attach_commands();
 }
 

@@ -2,6 +2,7 @@
 // build folder to look at.
 
 #include "tests/main_window/main_window_fixture.h"
+#include "tests/main_window/qt_application.h"
 
 #include "qtui/form_window.h"
 
@@ -25,15 +26,6 @@ using main_window_tests::on;
 using main_window_tests::Program;
 using platform::SampleSystem;
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "main_window_render_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
 struct Rendered {
     explicit Rendered(SampleSystem system) : program(on(system))
     {
@@ -49,7 +41,7 @@ struct Rendered {
     template <class W>
     W* widget(const char* name) { return window->findChild<W*>(QString::fromLatin1(name)); }
 
-    QApplication& application = app(); // before any widget
+    QApplication& application = main_window_tests::app(); // before any widget
     Program program;
     std::unique_ptr<qtui::FormWindow> window;
 };
