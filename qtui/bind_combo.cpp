@@ -27,11 +27,17 @@ public:
             combo_.userChoose(index);
             update(P::Text, -1);
         });
+        // An editable box that has the focus hands keys to its line edit's event() directly, past the line
+        // edit's own filter, so the key press is decided here for both kinds.
         filter(widget_, [this](QObject*, QEvent* e) {
-            if (e->type() == QEvent::KeyPress && !widget_->isEditable())
-                return filterTypedKey(*static_cast<QKeyEvent*>(e), nullptr,
-                                      [this](int code) { return combo_.userKeyPress(code); });
-            return false;
+            if (e->type() != QEvent::KeyPress)
+                return false;
+            QLineEdit* edit = widget_->isEditable() ? widget_->lineEdit() : nullptr;
+            const bool handled = filterTypedKey(*static_cast<QKeyEvent*>(e), edit,
+                                                [this](int code) { return combo_.userKeyPress(code); });
+            if (handled && edit && edit->text() != combo_.text())
+                combo_.userEdit(edit->text()); // a replacement character was put in
+            return handled;
         });
     }
 
