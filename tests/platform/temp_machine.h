@@ -3,6 +3,7 @@
 
 #include "platform/machine/machine.h"
 #include "platform/machine/sample_machine.h"
+#include "testsupport/context/lock_holder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,17 +26,4 @@ struct TempMachine {
     std::unique_ptr<platform::Machine> machine;
 };
 
-// Holds an advisory lock on a file from a forked child process until destroyed.
-class LockHolder {
-public:
-    explicit LockHolder(const QString& host_path);
-    ~LockHolder();
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-    bool locked() const { return locked_; }
-
-private:
-    int pid_ = -1;
-    int release_fd_ = -1;
-    bool locked_ = false;
-};
+using testsupport::LockHolder;

@@ -1,6 +1,6 @@
 // A save that can't be written says so and leaves the old file as it was.
 
-#include "lock_holder.h"
+#include "testsupport/context/lock_holder.h"
 #include "test_window.h"
 
 #include "settingsfile/settings_file.h"
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         Failure{"held_by_another_program", set_path("held.gtr"),
                 [](Window& w, const QString& path) {
-                    const LockHolder holder(w.program.host(path));
+                    const testsupport::LockHolder holder(w.program.host(path));
                     EXPECT_TRUE(holder.locked());
                     return dateispeichern(w.form, path);
                 }},

@@ -1,4 +1,4 @@
-#include "lock_holder.h"
+#include "testsupport/context/lock_holder.h"
 
 #include <QFile>
 
@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace settingsfile_tests {
+namespace testsupport {
 
 LockHolder::LockHolder(const QString& host_path)
 {
@@ -48,4 +48,4 @@ LockHolder::~LockHolder()
         ::waitpid(pid_, nullptr, 0);
 }
 
-} // namespace settingsfile_tests
+} // namespace testsupport

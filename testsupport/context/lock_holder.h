@@ -6,7 +6,7 @@
 
 #include <sys/types.h>
 
-namespace settingsfile_tests {
+namespace testsupport {
 
 class LockHolder {
 public:
@@ -22,4 +22,4 @@ private:
     bool locked_ = false;
 };
 
-} // namespace settingsfile_tests
+} // namespace testsupport
