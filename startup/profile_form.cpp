@@ -1,5 +1,6 @@
 #include "startup/profile_form.h"
 
+#include "platform/accounts/account_lookup.h"
 #include "platform/registry/ansi_text.h"
 #include "platform/registry/win32_registry.h"
 #include "startup/language_text.h"
@@ -65,21 +66,10 @@ Profile::Profile(platform::Context& context) : Form(QStringLiteral("profile")), 
 
 QString Profile::REG_GetUserProfileList(const QString& key_path)
 {
-    platform::UiServices& ui = context_.ui;
-    OpenKey key{context_.registry};
-    if (context_.registry.RegOpenKeyExA(platform::HKEY_LOCAL_MACHINE, platform::to_ansi(key_path).c_str(), 0,
-                                        query_enumerate_notify, &key.key) != 0) {
-        key.key = 0;
-        ui.msgBox(in_language(cannot_open_german(), QStringLiteral("The Registry Entry could not be opened.")), 0);
-        return QString();
-    }
-    const std::optional<QString> path = image_path(context_.registry, key.key);
-    if (!path) {
-        ui.msgBox(in_language(cannot_read_german(), QStringLiteral("The registry value could not be read or found.")), 0);
-        return QString();
-    }
-    const qsizetype slash = path->lastIndexOf(QLatin1Char('\\'));
-    return slash < 0 ? QString() : path->mid(slash + 1);
+    return platform::REG_GetUserProfileList(
+        context_.registry, context_.ui, key_path,
+        {in_language(cannot_open_german(), QStringLiteral("The Registry Entry could not be opened.")),
+         in_language(cannot_read_german(), QStringLiteral("The registry value could not be read or found."))});
 }
 
 void Profile::Command1_Click()

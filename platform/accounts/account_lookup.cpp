@@ -76,9 +76,19 @@ QString NameToSID(UiServices& ui, const SidTable& sid_list, const SidTable& sid_
 
 QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString& key_path)
 {
+    return REG_GetUserProfileList(
+        registry, ui, key_path,
+        {lang("Der Registryeintrag konnte nicht geöffnet werden.", "Registry could not be opened."),
+         lang("Der Registryeintrag konnte nicht gelesen oder gefunden werden.",
+              "Registry entry could not be read/found.")});
+}
+
+QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString& key_path,
+                               const ProfileLookupMessages& messages)
+{
     HKEY key = 0;
     if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, to_cp1252(key_path).constData(), 0, 0x19, &key) != ERROR_SUCCESS) {
-        ui.msgBox(lang("Der Registryeintrag konnte nicht geöffnet werden.", "Registry could not be opened."), 0);
+        ui.msgBox(messages.cannot_open, 0);
         return {};
     }
     QByteArray buffer(name_buffer, '\0');
@@ -88,9 +98,7 @@ QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString
                                                      reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
     registry.RegCloseKey(key);
     if (status != ERROR_SUCCESS) {
-        ui.msgBox(lang("Der Registryeintrag konnte nicht gelesen oder gefunden werden.",
-                       "Registry entry could not be read/found."),
-                  0);
+        ui.msgBox(messages.cannot_read, 0);
         return {};
     }
     const QString path = from_cp1252(QByteArray(buffer.constData(), qstrnlen(buffer.constData(), buffer.size())));

@@ -34,6 +34,14 @@ QString NameToSID(UiServices& ui, const SidTable& sid_list, const SidTable& sid_
 // when the key or the value can't be read.
 QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString& key_path);
 
+// The same lookup with messages of the caller's own (the profile test dialog words them differently).
+struct ProfileLookupMessages {
+    QString cannot_open;
+    QString cannot_read;
+};
+QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString& key_path,
+                               const ProfileLookupMessages& messages);
+
 // Shows the name of every key directly under `root`, one message each.
 void Reg_Wait(Registry& registry, UiServices& ui, HKEY root);
 
