@@ -1,5 +1,6 @@
 # Texts of both languages, the list bar, tabs, status bar and clock, and the Window, Language and Help menus.
 target_sources(gatrisk_mainwindow PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/bitmap_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_bar.cpp

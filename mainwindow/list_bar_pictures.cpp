@@ -1,5 +1,7 @@
 #include "mainwindow/list_bar_pictures.h"
 
+#include "mainwindow/bitmap_picture.h"
+
 #include <array>
 #include <cstdint>
 
@@ -27,26 +29,11 @@ constexpr std::array<Glyph, 10> glyphs = {{
     {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."},
 }};
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
 // One colour a topic, so that neighbouring items differ.
 constexpr std::array<Rgb, 10> tiles = {{
     {0x2f, 0x5f, 0xa8}, {0x3a, 0x8a, 0x4a}, {0x8a, 0x5a, 0x2a}, {0xa8, 0x2f, 0x2f}, {0x5a, 0x5a, 0x5a},
     {0x2a, 0x7a, 0x8a}, {0x2f, 0x4f, 0x98}, {0x7a, 0x3a, 0x8a}, {0x6a, 0x6a, 0x2a}, {0xc0, 0x80, 0x10},
 }};
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xff));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
 
 bool inGlyph(const Glyph& glyph, int x, int y)
 {
@@ -78,34 +65,10 @@ controls::Picture list_bar_picture(int i)
     const Rgb white{0xff, 0xff, 0xff};
     const Rgb background{0xf0, 0xf0, 0xf0};
 
-    constexpr std::uint32_t rowBytes = side * 3; // a multiple of 4, so rows need no padding
-    constexpr std::uint32_t pixelBytes = rowBytes * side;
-    constexpr std::uint32_t headers = 14 + 40;
-    QByteArray bmp;
-    bmp.reserve(static_cast<int>(headers + pixelBytes));
-    bmp.append("BM", 2);
-    put32(bmp, headers + pixelBytes);
-    put32(bmp, 0);
-    put32(bmp, headers);
-    put32(bmp, 40);
-    put32(bmp, side);
-    put32(bmp, side); // positive: rows bottom up
-    put16(bmp, 1);
-    put16(bmp, 24);
-    put32(bmp, 0);
-    put32(bmp, pixelBytes);
-    put32(bmp, 2835); // 72 dpi
-    put32(bmp, 2835);
-    put32(bmp, 0);
-    put32(bmp, 0);
-    for (int row = side - 1; row >= 0; --row)
-        for (int x = 0; x < side; ++x) {
-            const Rgb c = !inTile(x, row) ? background : inGlyph(glyph, x, row) ? white : tile;
-            bmp.append(static_cast<char>(c.b));
-            bmp.append(static_cast<char>(c.g));
-            bmp.append(static_cast<char>(c.r));
-        }
-    return {bmp, controls::PictureFormat::Bitmap};
+    static_assert(side % 4 == 0, "rows of 3-byte pixels need no padding");
+    return bitmap_picture(side, side, [&](int x, int y) {
+        return !inTile(x, y) ? background : inGlyph(glyph, x, y) ? white : tile;
+    });
 }
 
 } // namespace mainwindow

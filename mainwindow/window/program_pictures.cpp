@@ -1,5 +1,7 @@
 #include "mainwindow/window/program_pictures.h"
 
+#include "mainwindow/bitmap_picture.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -7,22 +9,6 @@
 namespace mainwindow {
 
 namespace {
-
-struct Rgb {
-    std::uint8_t r, g, b;
-};
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xff));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
 
 // The padlock in units of its own size s: body 0.70 s wide and 0.46 s high at the bottom, the shackle a half
 // ring above it, the keyhole a dot with a slot.
@@ -57,40 +43,14 @@ controls::Picture program_emblem(int width, int height)
     const double centre_x = width / 2.0;
     const double centre_y = height / 2.0 - 0.04 * size; // the lock's shackle and body around the middle
 
-    const auto row_bytes = static_cast<std::uint32_t>(width * 3);
-    const std::uint32_t pixel_bytes = row_bytes * static_cast<std::uint32_t>(height);
-    constexpr std::uint32_t headers = 14 + 40;
-    QByteArray bmp;
-    bmp.reserve(static_cast<int>(headers + pixel_bytes));
-    bmp.append("BM", 2);
-    put32(bmp, headers + pixel_bytes);
-    put32(bmp, 0);
-    put32(bmp, headers);
-    put32(bmp, 40);
-    put32(bmp, static_cast<std::uint32_t>(width));
-    put32(bmp, static_cast<std::uint32_t>(height)); // positive: rows bottom up
-    put16(bmp, 1);
-    put16(bmp, 24);
-    put32(bmp, 0);
-    put32(bmp, pixel_bytes);
-    put32(bmp, 2835); // 72 dpi
-    put32(bmp, 2835);
-    put32(bmp, 0);
-    put32(bmp, 0);
-    for (int row = height - 1; row >= 0; --row) {
-        const double t = height > 1 ? static_cast<double>(row) / (height - 1) : 0.0;
+    return bitmap_picture(width, height, [&](int x, int y) {
+        const double t = height > 1 ? static_cast<double>(y) / (height - 1) : 0.0;
         const Rgb tile{static_cast<std::uint8_t>(top.r + (bottom.r - top.r) * t),
                        static_cast<std::uint8_t>(top.g + (bottom.g - top.g) * t),
                        static_cast<std::uint8_t>(top.b + (bottom.b - top.b) * t)};
-        for (int x = 0; x < width; ++x) {
-            const bool border = x == 0 || row == 0 || x == width - 1 || row == height - 1;
-            const Rgb c = border ? edge : pixel(x + 0.5 - centre_x, row + 0.5 - centre_y, size, tile);
-            bmp.append(static_cast<char>(c.b));
-            bmp.append(static_cast<char>(c.g));
-            bmp.append(static_cast<char>(c.r));
-        }
-    }
-    return {bmp, controls::PictureFormat::Bitmap};
+        const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+        return border ? edge : pixel(x + 0.5 - centre_x, y + 0.5 - centre_y, size, tile);
+    });
 }
 
 } // namespace mainwindow
