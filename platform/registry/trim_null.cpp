@@ -1,18 +1,14 @@
 #include "platform/registry.h"
+#include "platform/vb_trim.h"
 
 namespace platform {
 
 QString trim_null(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    if (end > begin && text[end - 1] == QChar(u'\0'))
-        --end;
-    return text.mid(begin, end - begin);
+    QString trimmed = vb_trim(text);
+    if (trimmed.endsWith(QChar(u'\0')))
+        trimmed.chop(1);
+    return trimmed;
 }
 
 QString trim_null(const Variant& value) { return trim_null(value.to_text()); }
