@@ -4,7 +4,7 @@
 #include "app/form_renderers.h"
 #include "installation.h"
 
-#include "mainwindow/window/main_window.h"
+#include "mainwindow/main_window.h"
 #include "platform/clock.h"
 #include "platform/context.h"
 #include "platform/machine/default_machine.h"

@@ -4,7 +4,7 @@
 
 #include "account_hive.h"
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "policy/click_reactions.h"
 #include "policy/engine.h"
 #include "policy/operations.h"

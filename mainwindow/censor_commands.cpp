@@ -13,13 +13,6 @@ bool english() { return platform::get_language() == 1; }
 
 } // namespace
 
-void c41_Click(MainForm& form)
-{
-    if (form.c41.value() != 1)
-        return;
-    censor::add_if_missing(form.List1, own_program_file);
-}
-
 void cm41_Click(MainForm& form)
 {
     controls::CommonDialog& dialog = form.dialog;

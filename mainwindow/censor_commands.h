@@ -3,16 +3,11 @@
 // added. The commands add names upper-cased and never twice, keep the program's own file in the list and
 // refuse to remove it or the older version's file singly; gesamtfiles shows the count after each change.
 
-#include "mainwindow/main_form.h"
+#include "mainform/box_reactions.h"
+#include "mainform/main_form.h"
 
 namespace mainwindow {
 
-// The program's own file and the older version's; both mark the program in a user's censor list.
-inline const QString own_program_file = QStringLiteral("GATR2002.EXE");
-inline const QString older_program_file = QStringLiteral("GATR99.EXE");
-
-// Ticking c41 (also from code) puts the program's own file into the list when it is missing.
-void c41_Click(MainForm& form);
 void cm41_Click(MainForm& form); // Add: one program from the open dialog
 void cm42_Click(MainForm& form); // Remove the selected entry
 void cm43_Click(MainForm& form); // Suggestions

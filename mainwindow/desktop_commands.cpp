@@ -2,13 +2,6 @@
 
 namespace mainwindow {
 
-void c16_Click(MainForm& form)
-{
-    // Unticking c16 leaves c31 alone.
-    if (form.c16.value() == 1)
-        form.c31.setValue(1);
-}
-
 void t31_Click(MainForm& form) { form.c37.setValue(1); }
 
 void cm32_Click(const CommandLinks& links)

@@ -3,13 +3,12 @@
 // keep two of them consistent, the wallpaper chooser and the button that opens the desktop-link folder
 // chooser. Only the wallpaper chooser reaches outside the window: it sets the running account's wallpaper.
 
+#include "mainform/box_reactions.h"
 #include "mainwindow/command_links.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 namespace mainwindow {
 
-// Ticking c16 (also from code) ticks c31: no settings in the Start menu means no taskbar changes either.
-void c16_Click(MainForm& form);
 // A click into the wallpaper path fixes the wallpaper.
 void t31_Click(MainForm& form);
 // Wallpaper chooser: t31, the preview pic31, c37, and the running account's wallpaper at once.

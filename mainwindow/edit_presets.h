@@ -4,7 +4,7 @@
 // runs its own click handler (c16 ticks c31).
 
 #include "mainwindow/command_links.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 namespace mainwindow {
 

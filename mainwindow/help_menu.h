@@ -2,7 +2,7 @@
 // The Help menu: the help file, the maker's web site, the version box and the About box. The help operation
 // also serves F1, the Window menu's last item and the list bar's Help item.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 namespace mainwindow {

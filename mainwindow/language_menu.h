@@ -2,7 +2,7 @@
 // The Language menu (never shown): records the preferred language under the program key and says that it
 // takes effect at the next start. Nothing reads the value back; the texts stay in the running language.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 namespace mainwindow {

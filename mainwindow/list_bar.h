@@ -2,7 +2,7 @@
 // Navigation of the main window: the list bar down its left edge (nine items select the tabs, the tenth opens
 // help) and the tab control's change, which sets the help context and the information panel's labels.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 namespace mainwindow {

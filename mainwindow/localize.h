@@ -3,7 +3,7 @@
 // help texts, the Windows tools of the settings tab, the form-level messages and the status bar's address and
 // user panels. Run once at load, after the list bar and status bar are built.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 namespace mainwindow {

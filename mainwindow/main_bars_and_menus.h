@@ -3,7 +3,7 @@
 // the main window to their handlers. The load builds the bars first (land_menu, menu1, status_init) and sets
 // the texts (localize).
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 namespace mainwindow {

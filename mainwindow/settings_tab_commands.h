@@ -2,7 +2,7 @@
 // The program-settings tab: the list of Windows tools that check a setting, and the field of the profiles'
 // root folder, which takes effect at the next start; so leaving that field always ends the program.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 namespace mainwindow {
 

@@ -2,7 +2,7 @@
 // The status bar at the window's foot: the maker's address, the status, the user, the Windows version and a
 // clock that a one-second timer keeps current. A left click on the address shows what the link will be.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/system_queries.h"
 
 #include <QDateTime>

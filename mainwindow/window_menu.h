@@ -1,7 +1,7 @@
 #pragma once
 // The Window menu: one item per tab brings that tab to the front; the last item opens help.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 namespace mainwindow {
 

@@ -2,11 +2,9 @@
 // The two click reactions of the restriction set that also run when code sets the box: ticking c16 ticks c31
 // (no Start-menu settings means no taskbar changes either), and ticking c41 keeps the program's own file in
 // the censor list. The reader orders its steps so that these reactions leave the stored values. They are the
-// window's own handlers; the engine attaches them where it works on a form without the window's commands.
+// form's own handlers; the engine attaches them where it works on a form without the window's commands.
 
-#include "mainwindow/censor_commands.h"
-#include "mainwindow/desktop_commands.h"
-#include "mainwindow/main_form.h"
+#include "mainform/box_reactions.h"
 
 namespace policy {
 

@@ -3,7 +3,7 @@
 // restriction set), and the form-level tables that the engine owns. The engine's operations are free
 // functions taking this object, named as the program's own code names them (REG_Save32, Get_CR, ...).
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/context.h"
 #include "platform/profile_list.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The check boxes of the restriction set by restriction number.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 namespace policy {
 

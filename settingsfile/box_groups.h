@@ -1,7 +1,7 @@
 #pragma once
 // The check boxes of each tab in the order that the settings file stores them and the report prints them.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // The main window's File menu: open and save settings files, print, set up the printer, de-install, exit.
 // Every file dialog is the window's common dialog `dialog`, whose file name stays from one use to the next.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "policy/engine.h"
 
 #include <QString>

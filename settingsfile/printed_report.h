@@ -2,7 +2,7 @@
 // The printed report of the window's restriction set: three pages on the current printer, at once, with no
 // dialog. It reads the controls (captions, states, texts) and writes nothing.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The settings file of the main window: the writer and the reader of one restriction set. Only the File
 // menu calls them. Reading sets the window's controls and nothing else; the registry is never touched.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
 #include <QString>
 

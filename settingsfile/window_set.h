@@ -1,7 +1,7 @@
 #pragma once
 // The restriction set between the main window's controls and its stored form.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "settingsfile/stored_set.h"
 
 namespace settingsfile {

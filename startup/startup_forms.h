@@ -3,7 +3,7 @@
 // main window's commands show the others (cm32: verzeichnis, Edit "Change Password": setpass, Help "Online
 // Update": update, the developer menu: getpass and profile). `show_main` opens the main window.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "startup/getpass_form.h"
 #include "startup/profile_form.h"
 #include "startup/setpass_form.h"

@@ -3,7 +3,7 @@
 // OK writes the folder into the main window's t32 and ticks c39; Cancel unticks c39. It stores nothing itself.
 
 #include "controls/controls.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/context.h"
 
 namespace startup {

@@ -2,7 +2,7 @@
 // The main window over a temporary sample machine, with the engine's state, for the tests of the engine's
 // operations on the window; and the registry as those tests look at it.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "policy/engine.h"
 #include "testsupport/context/test_program.h"
 

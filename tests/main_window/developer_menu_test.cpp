@@ -2,7 +2,7 @@
 
 #include "tests/main_window/main_window_fixture.h"
 
-#include "mainwindow/window/developer_menu.h"
+#include "mainwindow/developer_menu.h"
 #include "startup/program_key.h"
 #include "startup/pw_scramble.h"
 

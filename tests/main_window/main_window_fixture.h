@@ -2,7 +2,7 @@
 // The whole main window over a temporary sample machine, as the program builds it, and the registry as the
 // tests set it up and look at it.
 
-#include "mainwindow/window/main_window.h"
+#include "mainwindow/main_window.h"
 #include "platform/registry.h"
 #include "platform/system_queries.h"
 #include "testsupport/context/test_program.h"

@@ -4,7 +4,7 @@
 #include "mainwindow/localize.h"
 #include "mainwindow/list_bar.h"
 #include "mainwindow/main_bars_and_menus.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "mainwindow/status_bar.h"
 #include "testsupport/context/test_program.h"
 

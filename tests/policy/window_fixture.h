@@ -4,7 +4,7 @@
 // that account's hive mounted under HKEY_USERS.
 
 #include "hive_view.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "policy/engine.h"
 #include "testsupport/context/test_program.h"
 

@@ -2,8 +2,8 @@
 
 #include "qtui/form_window.h"
 
-#include "mainwindow/main_form.h"
-#include "tests/mainwindow/main_inventory.h"
+#include "mainform/main_form.h"
+#include "tests/mainform/main_inventory.h"
 #include "tests/qtui/qt_app.h"
 #include "testsupport/context/test_program.h"
 

@@ -5,7 +5,7 @@
 
 #include "qt_print.h"
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "policy/engine.h"
 #include "settingsfile/stored_set.h"
 #include "testsupport/context/test_program.h"

@@ -1,6 +1,6 @@
 #include "startup_fixture.h"
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "startup/startup_forms.h"
 #include "startup/verzeichnis_form.h"
 

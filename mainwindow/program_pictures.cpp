@@ -1,4 +1,4 @@
-#include "mainwindow/window/program_pictures.h"
+#include "mainwindow/program_pictures.h"
 
 #include "mainwindow/bitmap_picture.h"
 

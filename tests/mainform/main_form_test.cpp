@@ -1,6 +1,6 @@
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
-#include "tests/mainwindow/main_inventory.h"
+#include "tests/mainform/main_inventory.h"
 #include "testsupport/context/test_program.h"
 
 #include <gtest/gtest.h>

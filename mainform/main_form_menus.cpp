@@ -1,9 +1,9 @@
 // The menu bar: File, Edit, Window, Language, Help and the developer menu, each item with its designed
 // caption. The developer items keep fixed captions in both languages, so theirs are the final texts.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
-#include "mainwindow/design.h"
+#include "mainform/design.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 // The main window's load: everything the window needs, in a fixed order.
 
-#include "mainwindow/window/main_window.h"
+#include "mainwindow/main_window.h"
 
 #include "mainwindow/list_bar.h"
 #include "mainwindow/localize.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/window/apply_commands.h"
+#include "mainwindow/apply_commands.h"
 
 #include "platform/registry.h"
 #include "platform/system_queries.h"

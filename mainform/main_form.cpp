@@ -1,6 +1,6 @@
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
-#include "mainwindow/design.h"
+#include "mainform/design.h"
 
 namespace mainwindow {
 

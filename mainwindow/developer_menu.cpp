@@ -1,4 +1,4 @@
-#include "mainwindow/window/developer_menu.h"
+#include "mainwindow/developer_menu.h"
 
 #include "platform/process.h"
 #include "platform/registry.h"

@@ -1,10 +1,10 @@
-#include "mainwindow/window/main_window.h"
+#include "mainwindow/main_window.h"
 
 #include "mainwindow/main_bars_and_menus.h"
 #include "mainwindow/main_commands.h"
-#include "mainwindow/window/apply_commands.h"
-#include "mainwindow/window/developer_menu.h"
-#include "mainwindow/window/program_pictures.h"
+#include "mainwindow/apply_commands.h"
+#include "mainwindow/developer_menu.h"
+#include "mainwindow/program_pictures.h"
 #include "policy/click_reactions.h"
 #include "settingsfile/file_menu.h"
 

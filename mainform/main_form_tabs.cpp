@@ -1,9 +1,9 @@
 // The nine tabs: each holds its frame f1 to f9, the frame holds the tab's controls, top to bottom. The
 // information panel f0 covers the right part of every frame, so the controls keep to the left of it.
 
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 
-#include "mainwindow/design.h"
+#include "mainform/design.h"
 
 #include <utility>
 #include <vector>

@@ -4,7 +4,7 @@
 // The start-up form getpass shows it once the password is right; closing it ends the program.
 
 #include "mainwindow/command_links.h"
-#include "mainwindow/main_form.h"
+#include "mainform/main_form.h"
 #include "platform/context.h"
 #include "policy/engine.h"
 #include "startup/startup_forms.h"
