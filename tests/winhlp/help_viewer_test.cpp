@@ -90,7 +90,7 @@ TEST_F(HelpViewer, WindowShowsTheProgramsHelp)
          {"What Gatrisk 2002 is for", "The user chooser, Apply, OK and Cancel", "1.) Start", "2.) Control Panel",
           "3.) Desktop", "4.) Restrict EXEs", "5.) Hide Drives", "6.) Net/Printer", "7.) IE Explorer", "8.) Misc.",
           "9.) Settings", "Settings files and printing", "The password", "De-install", "Wozu Gatrisk 2002 dient",
-          "Die Registerkarten", "Dateien, Drucken, Kennwort, De-Installieren"})
+          "Die Registerkarten", "1.) Startmenü", "Dateien, Drucken, Kennwort, De-Installieren"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     EXPECT_FALSE(text.contains(QLatin1Char('<'))) << "shown as a page, not as its markup";
 
