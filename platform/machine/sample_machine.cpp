@@ -204,6 +204,11 @@ std::optional<Machine> create_sample_machine(const QString& folder_in, const Sam
         if (!make_dir(m, dir, &problem))
             return fail(problem);
 
+    QFile help(QStringLiteral(":/gatr2002.hlp"));
+    if (!help.open(QIODevice::ReadOnly)
+        || !write_file(m, facts.program_dir + QStringLiteral("\\gatr2002.hlp"), help.readAll(), &problem))
+        return fail(problem.isEmpty() ? QStringLiteral("the help file is not built in") : problem);
+
     if (!m.is_nt_family()) {
         if (!write_file(m, QStringLiteral("C:\\MSDOS.SYS"), msdos_sys(facts), &problem)
             || !write_file(m, facts.windows_dir + QStringLiteral("\\CONTROL.INI"),

@@ -6,7 +6,7 @@
 //   %windir%, %windir%\system32 (NT) or %windir%\SYSTEM (9x), %windir%\Temp, %windir%\Fonts
 //   profiles: Administrator (logged on), pupil, Schueler, All Users, Default User, LocalService, NetworkService
 //   C:\MSDOS.SYS on 95/98/ME (read-only, hidden, system), CONTROL.INI in %windir% on 95/98/ME
-//   C:\Programme\Gatrisk 2002 with GATR2002.EXE, a link to the built program
+//   C:\Programme\Gatrisk 2002 with GATR2002.EXE, a link to the built program, and the help file gatr2002.hlp
 // Registry hives are not written here; their places are reserved (sample_hive_files) and filled by the hive
 // writer passed in, after the folders and files exist and before the configuration is written:
 //   NT: %windir%\system32\config\SOFTWARE, SYSTEM, DEFAULT, and each profile's NTUSER.DAT (not All Users)

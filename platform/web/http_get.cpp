@@ -295,6 +295,8 @@ bool HttpGet::read_head()
             length = v;
         } else if (equals_nocase(name, "Transfer-Encoding")) {
             chunked = !equals_nocase(value, "identity");
+        } else if (equals_nocase(name, "Location")) {
+            location_ = std::string(value);
         }
     }
     remaining_ = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // One HTTP GET over a plain TCP connection, its body read in pieces as it arrives. Only "http://" addresses;
-// redirects are not followed (a 3xx answer is an answer like any other). Every byte from the server is checked
-// here before use: a status line or header that is malformed or too long fails the request.
+// one request only: a 3xx answer is an answer like any other, its Location kept for a caller that follows it.
+// Every byte from the server is checked here before use: a status line or header that is malformed or too long
+// fails the request.
 
 #include <QByteArray>
 #include <QString>
@@ -42,6 +43,8 @@ public:
     std::uint32_t error() const { return error_; }
     int status() const { return status_; }
     const QString& reason() const { return reason_; }
+    // The Location header's value as sent (empty without one).
+    const std::string& location() const { return location_; }
 
     // Up to `max` bytes of the body into `out` (emptied first). An empty `out` with 0 is the end of the body;
     // an error code when the connection failed or ended before the body did.
@@ -60,6 +63,7 @@ private:
     std::uint32_t error_ = 0;
     int status_ = 0;
     QString reason_;
+    std::string location_;
     std::string buffer_;
     std::size_t pos_ = 0;
     Body body_ = Body::done;

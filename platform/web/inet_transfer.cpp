@@ -1,6 +1,7 @@
 #include "platform/web/inet_transfer.h"
 
 #include "platform/codepage.h"
+#include "platform/system_queries.h"
 #include "platform/web/internet_errors.h"
 #include "platform/web/wininet.h"
 
@@ -12,19 +13,40 @@ constexpr qsizetype max_document = 1 << 20;
 
 } // namespace
 
-QString internet_error_text(std::uint32_t error)
+QString internet_error_text(std::uint32_t error, int language)
 {
+    const bool german = language == 0;
+    const auto text = [german](const char* de, const char* en) { return QString::fromUtf8(german ? de : en); };
     switch (error) {
-    case internet_timeout: return QStringLiteral("The operation timed out");
-    case internet_invalid_url: return QStringLiteral("The URL is invalid");
-    case internet_unrecognized_scheme: return QStringLiteral("The URL does not use a recognized protocol");
-    case internet_name_not_resolved: return QStringLiteral("The server name could not be resolved");
-    case internet_cannot_connect: return QStringLiteral("Unable to connect to remote host");
-    case internet_connection_aborted: return QStringLiteral("The connection with the server was terminated abnormally");
-    case internet_connection_reset: return QStringLiteral("The connection with the server was reset");
-    case http_invalid_server_response: return QStringLiteral("The server response could not be parsed");
-    default: return QStringLiteral("Internet error %1").arg(error);
+    case internet_timeout: return text("Die Zeit für den Vorgang ist abgelaufen", "The operation timed out");
+    case internet_invalid_url: return text("Die URL ist ungültig", "The URL is invalid");
+    case internet_unrecognized_scheme:
+        return text("Die URL verwendet kein bekanntes Protokoll", "The URL does not use a recognized protocol");
+    case internet_name_not_resolved:
+        return text("Der Servername konnte nicht aufgelöst werden", "The server name could not be resolved");
+    case internet_cannot_connect:
+        return text("Es konnte keine Verbindung zum Server hergestellt werden", "Unable to connect to remote host");
+    case internet_connection_aborted:
+        return text("Die Verbindung zum Server wurde unerwartet beendet",
+                    "The connection with the server was terminated abnormally");
+    case internet_connection_reset:
+        return text("Die Verbindung zum Server wurde zurückgesetzt", "The connection with the server was reset");
+    case http_invalid_server_response:
+        return text("Die Antwort des Servers konnte nicht gelesen werden", "The server response could not be parsed");
+    case http_redirect_failed: return text("Die Umleitung ist fehlgeschlagen", "The redirection failed");
+    default: return text("Internet-Fehler %1", "Internet error %1").arg(error);
     }
+}
+
+QString status_error_text(std::uint32_t status, int language)
+{
+    return (language == 0 ? QStringLiteral("Der Server antwortete %1") : QStringLiteral("The server answered %1"))
+        .arg(status);
+}
+
+QString too_large_text(int language)
+{
+    return language == 0 ? QStringLiteral("Das Dokument ist zu groß") : QStringLiteral("The document is too large");
 }
 
 InetText InetTransfer::openUrl(const QString& url)
@@ -34,25 +56,27 @@ InetText InetTransfer::openUrl(const QString& url)
     const HINTERNET session = inet.InternetOpenA(QStringLiteral("Microsoft URL Control"),
                                                  INTERNET_OPEN_TYPE_PRECONFIG, {}, {}, 0);
     const HINTERNET file = inet.InternetOpenUrlA(session, url, {}, 0, INTERNET_FLAG_RELOAD, 0);
+    // Described in the system's language, as the control does.
+    const int language = platform::get_language();
     if (!file)
-        return {{}, inet.GetLastError(), internet_error_text(inet.GetLastError())};
+        return {{}, inet.GetLastError(), internet_error_text(inet.GetLastError(), language)};
 
     std::uint32_t status = 0;
     inet.HttpQueryStatusCode(file, status);
     if (status < 200 || status > 299)
-        return {{}, http_invalid_server_response, QStringLiteral("The server answered %1").arg(status)};
+        return {{}, http_invalid_server_response, status_error_text(status, language)};
 
     QByteArray document;
     char buffer[4096];
     for (;;) {
         std::uint32_t read = 0;
         if (!inet.InternetReadFile(file, buffer, sizeof buffer, read))
-            return {{}, inet.GetLastError(), internet_error_text(inet.GetLastError())};
+            return {{}, inet.GetLastError(), internet_error_text(inet.GetLastError(), language)};
         if (read == 0)
             break;
         document.append(buffer, read);
         if (document.size() > max_document)
-            return {{}, http_invalid_server_response, QStringLiteral("The document is too large")};
+            return {{}, http_invalid_server_response, too_large_text(language)};
     }
     return {from_cp1252(document), 0, {}};
 }

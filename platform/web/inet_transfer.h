@@ -1,6 +1,7 @@
 #pragma once
 // The Internet transfer control as the program uses it: OpenURL fetches a whole document as text. Failures
-// come back as an error number and a description, as the control raises them; nothing is thrown.
+// come back as an error number and a description in the system's language, as the control raises them;
+// nothing is thrown.
 
 #include <QString>
 
@@ -36,7 +37,11 @@ private:
     int timeout_ms_ = 60000;
 };
 
-// The description of an Internet error code.
-QString internet_error_text(std::uint32_t error);
+// The descriptions of the failures, in German for language code 0, in English otherwise.
+QString internet_error_text(std::uint32_t error, int language);
+// An answer whose status is not 2xx.
+QString status_error_text(std::uint32_t status, int language);
+// A document above the size the control takes.
+QString too_large_text(int language);
 
 } // namespace platform::web

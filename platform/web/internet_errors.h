@@ -15,5 +15,6 @@ inline constexpr std::uint32_t internet_cannot_connect = 12029;
 inline constexpr std::uint32_t internet_connection_aborted = 12030;
 inline constexpr std::uint32_t internet_connection_reset = 12031;
 inline constexpr std::uint32_t http_invalid_server_response = 12152;
+inline constexpr std::uint32_t http_redirect_failed = 12156;
 
 } // namespace platform::web

@@ -2,9 +2,20 @@
 
 #include "platform/web/internet_errors.h"
 
+#include <QUrl>
+
 #include <cstring>
 
 namespace platform::web {
+
+namespace {
+
+bool is_redirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+} // namespace
 
 WinInet::~WinInet() = default;
 
@@ -33,18 +44,31 @@ HINTERNET WinInet::InternetOpenUrlA(HINTERNET session, const QString& url, const
         last_error_ = error_invalid_handle;
         return 0;
     }
-    if (const std::uint32_t bad = check_http_url(url); bad != 0) {
-        last_error_ = bad;
-        return 0;
-    }
     HttpOptions options;
     options.agent = s->second.agent;
     options.no_cache = (flags & INTERNET_FLAG_RELOAD) != 0;
     options.timeout_ms = timeout_ms_;
-    auto get = std::make_unique<HttpGet>(*parse_http_url(url), options);
-    if (get->error() != 0) {
-        last_error_ = get->error();
-        return 0;
+    QString address = url;
+    std::unique_ptr<HttpGet> get;
+    for (int redirects = 0;; ++redirects) {
+        if (const std::uint32_t bad = check_http_url(address); bad != 0) {
+            last_error_ = redirects == 0 ? bad : http_redirect_failed;
+            return 0;
+        }
+        get = std::make_unique<HttpGet>(*parse_http_url(address), options);
+        if (get->error() != 0) {
+            last_error_ = get->error();
+            return 0;
+        }
+        if (!is_redirect(get->status()) || get->location().empty())
+            break;
+        if (redirects == max_redirects) {
+            last_error_ = http_redirect_failed;
+            return 0;
+        }
+        // A relative Location counts from the address that answered; a malformed one gives an empty address.
+        const QUrl next = QUrl(address).resolved(QUrl(QString::fromLatin1(get->location()), QUrl::StrictMode));
+        address = next.isValid() ? next.toString(QUrl::FullyEncoded) : QString();
     }
     const HINTERNET h = next_;
     next_ += 4;

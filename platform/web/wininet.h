@@ -22,6 +22,8 @@ inline constexpr std::uint32_t INTERNET_FLAG_RELOAD = 0x80000000u;
 
 class WinInet {
 public:
+    static constexpr int max_redirects = 5;
+
     WinInet() = default;
     WinInet(const WinInet&) = delete;
     WinInet& operator=(const WinInet&) = delete;
@@ -30,9 +32,11 @@ public:
     // A session handle; its agent goes with every request made through it.
     HINTERNET InternetOpenA(const QString& agent, std::uint32_t access_type, const QString& proxy,
                             const QString& proxy_bypass, std::uint32_t flags);
-    // Connects, sends the GET and reads the answer's head. 0 on failure, with the reason in GetLastError: 6 for
-    // an unknown session, 12005/12006 for an address that is not "http://...", 12007, 12029, 12002 when the
-    // server can't be reached. An answer with any status opens (HttpQueryStatusCode tells which).
+    // Connects, sends the GET and reads the answer's head, following redirects (301, 302, 303, 307, 308 with a
+    // Location) as the system does, up to max_redirects of them. 0 on failure, with the reason in GetLastError:
+    // 6 for an unknown session, 12005/12006 for an address that is not "http://...", 12007, 12029, 12002 when
+    // the server can't be reached, 12156 for one redirect too many or one to an address that can't be fetched.
+    // Any other answer opens, whatever its status (HttpQueryStatusCode tells which).
     HINTERNET InternetOpenUrlA(HINTERNET session, const QString& url, const QString& headers,
                                std::uint32_t headers_length, std::uint32_t flags, std::uintptr_t context);
     // Up to `to_read` bytes of the body; `read` 0 with true is the end. False when the connection broke or

@@ -30,6 +30,8 @@ TEST_P(SampleMachine, Layout)
     const QString program = t.host("C:\\Programme\\Gatrisk 2002\\GATR2002.EXE");
     EXPECT_TRUE(QFileInfo(program).isSymLink());
     EXPECT_EQ(QFileInfo(program).canonicalFilePath(), QFileInfo(PLATFORM_TEST_CHILD).canonicalFilePath());
+    const QByteArray help = t.read("C:\\Programme\\Gatrisk 2002\\gatr2002.hlp");
+    EXPECT_TRUE(help.contains("<title>Gatrisk 2002 Help</title>")) << help.left(200).toStdString();
 
     const QString msdos = "C:\\MSDOS.SYS";
     if (m.is_nt_family()) {

@@ -129,6 +129,8 @@ void LocalHttpServer::answer(int client)
 
     std::string out = "HTTP/1.1 " + std::to_string(reply.status) + (reply.status == 200 ? " OK" : " Error") + "\r\n";
     out += "Connection: close\r\n";
+    if (!reply.location.empty())
+        out += "Location: " + reply.location + "\r\n";
     if (reply.chunked)
         out += "Transfer-Encoding: chunked\r\n";
     else if (reply.with_length)

@@ -22,6 +22,7 @@ struct Reply {
     int cut_after = -1;
     bool chunked = false;      // sent in chunks of 100 bytes with Transfer-Encoding: chunked
     bool with_length = true;   // without Content-Length (and not chunked) the body ends with the connection
+    std::string location = {}; // sent as a Location header when not empty
 };
 
 struct Request {

@@ -100,6 +100,22 @@ INSTANTIATE_TEST_SUITE_P(Answers, Check,
                                          CheckCase{"empty_answer", "", true}),
                          startup_tests::RowName());
 
+// A site that has moved its information file elsewhere, another host included, still answers the check.
+TEST_F(UpdateDialog, CheckFollowsTheSiteToWhereItsFileMoved)
+{
+    LocalHttpServer moved_to;
+    moved_to.serve("/new/gatr.txt", Reply{200, "5.3.5"});
+    Reply moved{302, "<html><body>Moved</body></html>"};
+    moved.location = moved_to.site().toStdString() + "/new/gatr.txt";
+    english.serve("/update/gatr.txt", moved);
+    update.show();
+    update.cmd1.userClick();
+    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_EQ(str(update.lbl4.caption()), "5.3.5\r\n5.3.5");
+    EXPECT_EQ(str(update.lbl5.caption()), "You own the latest version.");
+    EXPECT_EQ(moved_to.requests().size(), 1u);
+}
+
 TEST_F(UpdateDialog, CheckThatFailsShowsTheErrorAndStays)
 {
     update.show();

@@ -162,6 +162,159 @@ TEST(WinInet, ClosingTheSessionClosesItsFiles)
     EXPECT_FALSE(inet.InternetCloseHandle(file));
 }
 
+struct RedirectCase {
+    const char* name;
+    int status;
+    const char* location; // "<site>" stands for the server's own address
+};
+
+class Redirects : public testing::TestWithParam<RedirectCase> {};
+
+// A moved document is fetched from where the answer points, with the same request.
+TEST_P(Redirects, AreFollowedToTheDocument)
+{
+    LocalHttpServer server;
+    std::string location = GetParam().location;
+    if (const auto at = location.find("<site>"); at != std::string::npos)
+        location.replace(at, 6, server.site().toStdString());
+    Reply moved{GetParam().status, "moved"};
+    moved.location = location;
+    server.serve("/update/old", moved);
+    server.serve("/update/new", Reply{200, "arrived"});
+    WinInet inet;
+    const HINTERNET session = inet.InternetOpenA(QStringLiteral("VB OpenUrl"), 0, {}, {}, 0);
+    const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/update/old"), {}, 0,
+                                                 INTERNET_FLAG_RELOAD, 0);
+    ASSERT_NE(file, 0u) << inet.GetLastError();
+    std::uint32_t status = 0;
+    ASSERT_TRUE(inet.HttpQueryStatusCode(file, status));
+    EXPECT_EQ(status, 200u);
+    QByteArray body;
+    EXPECT_EQ(read_all(inet, file, 200, body), 0u);
+    EXPECT_EQ(body, "arrived");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].line, "GET /update/new HTTP/1.0");
+    EXPECT_NE(requests[1].headers.find("User-Agent: VB OpenUrl\r\n"), std::string::npos);
+    EXPECT_NE(requests[1].headers.find("Cache-Control: no-cache\r\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, Redirects,
+    testing::Values(RedirectCase{"moved_permanently_to_a_path", 301, "/update/new"},
+                    RedirectCase{"found_relative", 302, "new"},
+                    RedirectCase{"see_other_whole_address", 303, "<site>/update/new"},
+                    RedirectCase{"temporary", 307, "/update/new"},
+                    RedirectCase{"permanent", 308, "../update/new"}),
+    [](const testing::TestParamInfo<RedirectCase>& row) { return std::string(row.param.name); });
+
+// A chain of redirects from /r<from> to /r<to>, which holds the document.
+void serve_chain(LocalHttpServer& server, int to)
+{
+    for (int i = 0; i < to; ++i) {
+        Reply moved{302, {}};
+        moved.location = "/r" + std::to_string(i + 1);
+        server.serve("/r" + std::to_string(i), moved);
+    }
+    server.serve("/r" + std::to_string(to), Reply{200, "end"});
+}
+
+TEST(WinInet, RedirectsEndAtTheLimit)
+{
+    struct Row {
+        const char* name;
+        int redirects;
+        bool opens;
+    };
+    for (const Row row : {Row{"at_the_limit", WinInet::max_redirects, true},
+                          Row{"one_too_many", WinInet::max_redirects + 1, false}}) {
+        LocalHttpServer server;
+        serve_chain(server, row.redirects);
+        WinInet inet;
+        const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
+        const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/r0"), {}, 0, 0, 0);
+        EXPECT_EQ(file != 0, row.opens) << row.name;
+        EXPECT_EQ(inet.GetLastError(), row.opens ? 0u : http_redirect_failed) << row.name;
+        EXPECT_EQ(server.requests().size(), static_cast<std::size_t>(std::min(row.redirects, WinInet::max_redirects) + 1))
+            << row.name;
+    }
+}
+
+TEST(WinInet, RedirectThatCantBeFollowedFails)
+{
+    LocalHttpServer server;
+    Reply loop{302, {}};
+    loop.location = "/loop";
+    server.serve("/loop", loop);
+    Reply secure{301, {}};
+    secure.location = "https://127.0.0.1/f";
+    server.serve("/secure", secure);
+    Reply nowhere{302, "no Location"};
+    server.serve("/nowhere", nowhere);
+
+    WinInet inet;
+    const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
+    EXPECT_EQ(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/loop"), {}, 0, 0, 0), 0u);
+    EXPECT_EQ(inet.GetLastError(), http_redirect_failed);
+    EXPECT_EQ(server.requests().size(), static_cast<std::size_t>(WinInet::max_redirects + 1));
+    EXPECT_EQ(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/secure"), {}, 0, 0, 0), 0u);
+    EXPECT_EQ(inet.GetLastError(), http_redirect_failed);
+    // Without a Location there is nowhere to go: the answer itself opens.
+    const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/nowhere"), {}, 0, 0, 0);
+    ASSERT_NE(file, 0u);
+    std::uint32_t status = 0;
+    ASSERT_TRUE(inet.HttpQueryStatusCode(file, status));
+    EXPECT_EQ(status, 302u);
+}
+
+struct TextCase {
+    const char* name;
+    QString (*describe)(int language);
+    const char* german;
+    const char* english;
+};
+
+class FailureTexts : public testing::TestWithParam<TextCase> {};
+
+TEST_P(FailureTexts, ExistInBothLanguages)
+{
+    EXPECT_EQ(GetParam().describe(0).toStdString(), GetParam().german);
+    EXPECT_EQ(GetParam().describe(1).toStdString(), GetParam().english);
+}
+
+template <std::uint32_t code>
+QString error_text(int language)
+{
+    return internet_error_text(code, language);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailureTexts,
+    testing::Values(
+        TextCase{"status", [](int l) { return status_error_text(404, l); }, "Der Server antwortete 404",
+                 "The server answered 404"},
+        TextCase{"too_large", too_large_text, "Das Dokument ist zu groß", "The document is too large"},
+        TextCase{"timeout", error_text<internet_timeout>, "Die Zeit für den Vorgang ist abgelaufen",
+                 "The operation timed out"},
+        TextCase{"invalid_url", error_text<internet_invalid_url>, "Die URL ist ungültig", "The URL is invalid"},
+        TextCase{"scheme", error_text<internet_unrecognized_scheme>, "Die URL verwendet kein bekanntes Protokoll",
+                 "The URL does not use a recognized protocol"},
+        TextCase{"name", error_text<internet_name_not_resolved>, "Der Servername konnte nicht aufgelöst werden",
+                 "The server name could not be resolved"},
+        TextCase{"connect", error_text<internet_cannot_connect>,
+                 "Es konnte keine Verbindung zum Server hergestellt werden", "Unable to connect to remote host"},
+        TextCase{"aborted", error_text<internet_connection_aborted>,
+                 "Die Verbindung zum Server wurde unerwartet beendet",
+                 "The connection with the server was terminated abnormally"},
+        TextCase{"reset", error_text<internet_connection_reset>, "Die Verbindung zum Server wurde zurückgesetzt",
+                 "The connection with the server was reset"},
+        TextCase{"response", error_text<http_invalid_server_response>,
+                 "Die Antwort des Servers konnte nicht gelesen werden", "The server response could not be parsed"},
+        TextCase{"redirect", error_text<http_redirect_failed>, "Die Umleitung ist fehlgeschlagen",
+                 "The redirection failed"},
+        TextCase{"other", error_text<12345>, "Internet-Fehler 12345", "Internet error 12345"}),
+    [](const testing::TestParamInfo<TextCase>& row) { return std::string(row.param.name); });
+
 TEST(InetTransfer, TakesTheDocumentAsCodePageText)
 {
     LocalHttpServer server;
