@@ -32,7 +32,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QApplication application(argc, argv);
+    // Qt gets the program's name alone: its own options (-platform, -reverse, -stylesheet, ...) are words of
+    // the program's command line here. The platform still comes from QT_QPA_PLATFORM.
+    int qt_argc = argc > 0 ? 1 : 0;
+    QApplication application(qt_argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gatrisk"));
     // The program ends when its last form has gone (see FormRenderers), not when the password prompt hides
     // on its way to the main window.

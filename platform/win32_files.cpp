@@ -2,16 +2,36 @@
 
 #include "platform/codepage.h"
 #include "platform/file_attributes.h"
+#include "platform/hive/hive.h"
 #include "platform/machine/windows_path.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <string>
 
 namespace platform::win32 {
 
 namespace {
 
 std::uint32_t win32_bits(std::uint32_t attributes) { return attributes == 0 ? attr_normal : attributes; }
+
+// What is left of a pattern when the name has run out may still match: * and ? match nothing there, and so
+// does a dot followed by * or ?. That is how "*.*" (and "name*.*") takes names without a dot.
+bool matches_at_end(const QString& pattern, qsizetype p)
+{
+    for (; p < pattern.size(); ++p) {
+        const QChar c = pattern[p];
+        if (c == QLatin1Char('*') || c == QLatin1Char('?'))
+            continue;
+        if (c == QLatin1Char('.') && p + 1 < pattern.size()
+            && (pattern[p + 1] == QLatin1Char('*') || pattern[p + 1] == QLatin1Char('?')))
+            continue;
+        return false;
+    }
+    return true;
+}
 
 // FindFirstFile's own wildcards: * any run, ? one character, without regard to case.
 bool wildcard_match(const QString& name, const QString& pattern)
@@ -34,9 +54,16 @@ bool wildcard_match(const QString& name, const QString& pattern)
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
-        ++p;
-    return p == pattern.size();
+    return matches_at_end(pattern, p);
+}
+
+// NTFS keeps a folder's names in the order of their upper-cased UTF-16 units, and lists them so.
+bool ntfs_before(const QFileInfo& a, const QFileInfo& b)
+{
+    const std::u16string x = a.fileName().toStdU16String();
+    const std::u16string y = b.fileName().toStdU16String();
+    const int order = hive::compare_names(x, y);
+    return order != 0 ? order < 0 : x < y;
 }
 
 } // namespace
@@ -71,8 +98,9 @@ std::optional<std::vector<FindData>> find_all(const Machine& machine, const QStr
         for (const char* dots : {".", ".."})
             if (wildcard_match(QLatin1String(dots), wanted))
                 found.push_back({attr_directory, QLatin1String(dots), 0});
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    std::sort(entries.begin(), entries.end(), ntfs_before);
     for (const QFileInfo& entry : entries) {
         const QString name = from_cp1252(to_cp1252(entry.fileName()));
         if (!wildcard_match(name, wanted))

@@ -18,8 +18,9 @@ struct FindData {
 };
 
 // Everything FindFirstFileA and the FindNextFileA calls after it yield for `pattern` (a folder & "*", or a name
-// with * and ? in its last component, matched without regard to case; "*.*" matches every name). A folder
-// other than a drive's root lists "." and ".." first. std::nullopt when the listing can't be started (the folder
+// with * and ? in its last component, matched without regard to case; a ? or a dot followed by * or ? also matches
+// the end of a name, so "*.*" matches every name). A folder other than a drive's root lists "." and ".." first,
+// then the names in NTFS order (case-insensitive). std::nullopt when the listing can't be started (the folder
 // is missing or can't be mapped); an empty list when nothing matches.
 std::optional<std::vector<FindData>> find_all(const Machine& machine, const QString& pattern);
 

@@ -79,6 +79,14 @@ Message probe_message(std::int32_t code, const QString& file)
     }
 }
 
+// The probe code of a failed file operation.
+std::int32_t probe_code(int error)
+{
+    if (error == vb::permission_denied || error == vb::path_file_access)
+        return probe_refused;
+    return error == vb::path_not_found ? probe_no_path : probe_unknown;
+}
+
 std::int16_t load(Context& ctx, const QString& hive_file, const QString& name, bool deinstall_running)
 {
     if (HIVE_CheckFile(ctx.files, hive_helper_path(ctx.program.folder)) != probe_present) {
@@ -124,19 +132,17 @@ QString hive_unload_command(const QString& program_folder, const QString& name)
 std::int32_t HIVE_CheckFile(VbFiles& files, const QString& path)
 {
     const int error = files.open(path, FileMode::binary, probe_file_number);
-    if (error != vb::ok) {
-        if (error == vb::permission_denied || error == vb::path_file_access)
-            return probe_refused;
-        return error == vb::path_not_found ? probe_no_path : probe_unknown;
-    }
+    if (error != vb::ok)
+        return probe_code(error);
     const VbResult<std::int64_t> length = files.length(probe_file_number);
     files.close(probe_file_number);
     if (!length.ok())
-        return probe_unknown;
+        return probe_code(length.error);
     if (length.value != 0)
         return probe_present;
-    files.kill(path);
-    return probe_missing;
+    // An empty file that can't be deleted (read-only, held) is refused rather than missing.
+    const int deleted = files.kill(path);
+    return deleted == vb::ok ? probe_missing : probe_code(deleted);
 }
 
 std::int16_t HIVE_LoadUnload(Context& ctx, std::int16_t operation, const QString& hive_file, const QString& name,

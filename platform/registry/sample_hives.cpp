@@ -147,17 +147,32 @@ std::vector<std::uint8_t> nt_system(const Context& c)
     return hive.bytes();
 }
 
-// The branch of one user: HKEY_CURRENT_USER as the shell leaves it.
-std::vector<std::uint8_t> user_hive(const Context& c, const QString& desktop_folder)
+// Whose branch a user hive holds: a person's account, where the program's setup left its key too, or the
+// system's own .DEFAULT, where nobody logs on.
+enum class Branch { account, system_default };
+
+// The branch of one user: HKEY_CURRENT_USER as the shell leaves it. The writers set values only in keys that
+// exist, so every key a real branch has along their paths is here.
+std::vector<std::uint8_t> user_hive(const Context& c, const QString& desktop_folder, Branch branch)
 {
     HiveBuilder hive(c.minor_version);
+    const QString cv = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion");
     if (!desktop_folder.isEmpty())
-        hive.text(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
-                  QStringLiteral("Desktop"), desktop_folder);
+        hive.text(cv + QStringLiteral("\\Explorer\\Shell Folders"), QStringLiteral("Desktop"), desktop_folder);
     const QString wallpaper = c.xp ? c.facts.windows_dir + QStringLiteral("\\Web\\Wallpaper\\Bliss.bmp") : QStringLiteral("(None)");
     hive.text(QStringLiteral("Control Panel\\Desktop"), QStringLiteral("Wallpaper"), wallpaper);
-    hive.dword(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"),
-               QStringLiteral("NoDriveTypeAutoRun"), 0x91);
+    hive.text(QStringLiteral("Control Panel\\Sound"), QStringLiteral("Beep"), QStringLiteral("yes"));
+    hive.dword(cv + QStringLiteral("\\Policies\\Explorer"), QStringLiteral("NoDriveTypeAutoRun"), 0x91);
+    // The user's own start list; XP starts its language bar from it.
+    hive.key(cv + QStringLiteral("\\Run"));
+    if (c.xp)
+        hive.text(cv + QStringLiteral("\\Run"), QStringLiteral("CTFMON.EXE"),
+                  c.facts.system_dir + QStringLiteral("\\ctfmon.exe"));
+    if (c.machine.is_nt_family())
+        hive.text(QStringLiteral("Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows"),
+                  QStringLiteral("Programs"), QStringLiteral("com exe bat pif cmd"));
+    if (branch == Branch::account)
+        hive.key(QStringLiteral("Software\\Brekund\\G2002"));
     return hive.bytes();
 }
 
@@ -212,11 +227,12 @@ bool populate_sample_hives(const Machine& machine, const SampleOwner& owner, QSt
 
     if (!machine.is_nt_family()) {
         return write_new(machine, hives.software, nine_x_system(c, owner), error) &&
-               write_new(machine, hives.current_user, user_hive(c, facts.windows_dir + QStringLiteral("\\Desktop")), error);
+               write_new(machine, hives.current_user,
+                         user_hive(c, facts.windows_dir + QStringLiteral("\\Desktop"), Branch::account), error);
     }
     bool ok = write_new(machine, hives.software, nt_software(c, owner), error) &&
               write_new(machine, hives.system, nt_system(c), error) &&
-              write_new(machine, hives.default_user, user_hive(c, QString()), error);
+              write_new(machine, hives.default_user, user_hive(c, QString(), Branch::system_default), error);
     QStringList owners;
     for (const Account& account : facts.accounts)
         owners.push_back(account.name);
@@ -225,7 +241,8 @@ bool populate_sample_hives(const Machine& machine, const SampleOwner& owner, QSt
         const QString profile = machine.profile_dir(name);
         if (!ok || profile.isEmpty())
             break;
-        ok = write_new(machine, profile + QStringLiteral("\\NTUSER.DAT"), user_hive(c, profile + QStringLiteral("\\Desktop")), error);
+        ok = write_new(machine, profile + QStringLiteral("\\NTUSER.DAT"),
+                       user_hive(c, profile + QStringLiteral("\\Desktop"), Branch::account), error);
     }
     return ok;
 }

@@ -200,6 +200,46 @@ TEST_F(Frame, DeinstallLetsTheLoggedOnAccountPass)
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoClose"), dword(1));
 }
 
+// REG_SZ as NT stores it: UTF-16LE with its NUL.
+regf_checks::OracleValue sz(const QString& text)
+{
+    regf_checks::OracleValue v{platform::REG_SZ, {}};
+    for (const QChar c : text + QChar(0)) {
+        v.data.push_back(static_cast<std::uint8_t>(c.unicode() & 0xFF));
+        v.data.push_back(static_cast<std::uint8_t>(c.unicode() >> 8));
+    }
+    return v;
+}
+
+class FrameOnNt : public testing::WithParamInterface<SampleSystem>, public Frame {
+protected:
+    FrameOnNt() : Frame(GetParam()) {}
+};
+
+// The writer sets these only in keys the account's branch already has; a fresh account has them.
+TEST_P(FrameOnNt, ApplyToAFreshAccountReachesTheKeysItHoldsFromTheStart)
+{
+    w.form.t81.setText("Gymnasium");
+    w.form.t82.setText("Hausmeister");
+    w.form.c39.setValue(1);
+
+    policy::hive(w.engine, policy::hive_apply);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    const QString current_version = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+    EXPECT_EQ(in_hive_file("pupil", "Software\\Brekund\\G2002", "PWHide"), dword_one);
+    EXPECT_EQ(in_hive_file("pupil", current_version, "RegisteredOrganization"), sz("Gymnasium"));
+    EXPECT_EQ(in_hive_file("pupil", current_version, "RegisteredOwner"), sz("Hausmeister"));
+    EXPECT_EQ(in_hive_file("pupil", "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "System"),
+              sz("C:\\Programme\\Gatrisk 2002\\gatr2002.exe /icon"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, FrameOnNt,
+                         testing::Values(SampleSystem::nt4, SampleSystem::win2000, SampleSystem::winxp),
+                         [](const testing::TestParamInfo<SampleSystem>& row) {
+                             return "Win" + platform::sample_system_name(row.param).toStdString();
+                         });
+
 class FrameOn98 : public Frame {
 protected:
     FrameOn98() : Frame(SampleSystem::win98) {}

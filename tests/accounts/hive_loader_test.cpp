@@ -1,6 +1,7 @@
 #include "platform/accounts/hive_loader.h"
 
 #include "platform/accounts/shell_and_wait.h"
+#include "platform/file_attributes.h"
 #include "platform/machine/mount_table.h"
 #include "platform/registry.h"
 #include "testsupport/context/test_program.h"
@@ -73,6 +74,7 @@ struct ProbeRow {
     const char* name;
     const char* path;        // Windows path; "<hive>" is the logged-on user's hive
     const char* content;     // nullptr: do not create; "" an empty file
+    bool read_only;
     std::int32_t code;
     bool exists_afterwards;
 };
@@ -85,6 +87,9 @@ TEST_P(HiveProbe, Code)
     const QString path = QString(r.path) == "<hive>" ? hive("Administrator") : QString(r.path);
     if (r.content)
         write_host_file(path, r.content);
+    if (r.read_only) {
+        ASSERT_TRUE(platform::set_host_attributes(program.host(path), platform::attr_readonly));
+    }
     EXPECT_EQ(platform::HIVE_CheckFile(program.context().files, path), r.code);
     EXPECT_EQ(QFileInfo::exists(program.host(path)), r.exists_afterwards);
     EXPECT_FALSE(program.context().files.is_open(98));
@@ -92,14 +97,16 @@ TEST_P(HiveProbe, Code)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, HiveProbe,
-    testing::Values(ProbeRow{"Present", "C:\\hive.dat", "regf", 0, true},
-                    ProbeRow{"MissingIsCreatedAndRemoved", "C:\\hive.dat", nullptr, 1, false},
-                    ProbeRow{"EmptyIsRemoved", "C:\\hive.dat", "", 1, false},
-                    ProbeRow{"HeldByAnotherProcess", "<hive>", nullptr, 2, true},
-                    ProbeRow{"Folder", "C:\\WINDOWS", nullptr, 2, true},
-                    ProbeRow{"PathNotFound", "C:\\Nowhere\\hive.dat", nullptr, 3, false},
-                    ProbeRow{"DriveNotMapped", "Q:\\hive.dat", nullptr, 3, false},
-                    ProbeRow{"InvalidName", "C:\\hi|ve.dat", nullptr, 9, false}),
+    testing::Values(ProbeRow{"Present", "C:\\hive.dat", "regf", false, 0, true},
+                    ProbeRow{"MissingIsCreatedAndRemoved", "C:\\hive.dat", nullptr, false, 1, false},
+                    ProbeRow{"EmptyIsRemoved", "C:\\hive.dat", "", false, 1, false},
+                    ProbeRow{"EmptyReadOnlyCannotBeRemoved", "C:\\hive.dat", "", true, 2, true},
+                    ProbeRow{"ReadOnlyPresent", "C:\\hive.dat", "regf", true, 0, true},
+                    ProbeRow{"HeldByAnotherProcess", "<hive>", nullptr, false, 2, true},
+                    ProbeRow{"Folder", "C:\\WINDOWS", nullptr, false, 2, true},
+                    ProbeRow{"PathNotFound", "C:\\Nowhere\\hive.dat", nullptr, false, 3, false},
+                    ProbeRow{"DriveNotMapped", "Q:\\hive.dat", nullptr, false, 3, false},
+                    ProbeRow{"InvalidName", "C:\\hi|ve.dat", nullptr, false, 9, false}),
     [](const testing::TestParamInfo<ProbeRow>& row) { return std::string(row.param.name); });
 
 TEST_F(HiveLoader, ProbeWithItsFileNumberInUseIsAnUnknownError)

@@ -100,9 +100,8 @@ TEST_P(ProfilesOnNt, SampleMachineYieldsItsAccounts)
     ASSERT_FALSE(folder.isEmpty());
     EXPECT_EQ(profiles.profile_folder, folder);
     EXPECT_EQ(t810, folder);
-    QStringList found = names();
-    found.sort();
-    EXPECT_EQ(found, QStringList({"Administrator", "Schueler", "pupil"}));
+    // In the order NTFS lists them: without regard to case.
+    EXPECT_EQ(names(), QStringList({"Administrator", "pupil", "Schueler"}));
     for (int i = 1; i <= profiles.profile_count; ++i)
         EXPECT_EQ(profiles.profile_hives[static_cast<std::size_t>(i)],
                   folder + profiles.profile_names[static_cast<std::size_t>(i)] + "\\NTUSER.DAT");
@@ -158,16 +157,22 @@ TEST_F(Profiles, SettingChoosesTheFolderAndUnreadableHivesAreNamedOnce)
 TEST_F(Profiles, SettingWithoutBackslashIsJoinedWithoutSeparator)
 {
     set_main_path("D:\\Konten");
+    // "D:\Konten*.*" lists the folder itself beside its namesakes, as Windows does.
+    make_folder("D:\\Konten\\pupil");
+    make_file("D:\\Konten\\pupil\\NTUSER.DAT", "regf");
     make_folder("D:\\Konten.alt");
     make_file("D:\\Konten.alt\\NTUSER.DAT", "regf");
 
     run();
 
     EXPECT_EQ(t810, "D:\\Konten");
-    EXPECT_EQ(names(), QStringList({"Konten.alt"}));
-    EXPECT_EQ(profiles.profile_hives[1], "D:\\KontenKonten.alt\\NTUSER.DAT");
+    EXPECT_EQ(names(), QStringList({"Konten", "Konten.alt"}));
+    EXPECT_EQ(profiles.profile_hives[1], "D:\\KontenKonten\\NTUSER.DAT");
+    EXPECT_EQ(profiles.profile_hives[2], "D:\\KontenKonten.alt\\NTUSER.DAT");
     ASSERT_EQ(program.ui().messages().size(), 1u);
-    EXPECT_TRUE(program.ui().messages()[0].text.endsWith("below...\r\nD:\\KontenKonten.alt\\NTUSER.DAT\r\n"));
+    EXPECT_TRUE(program.ui().messages()[0].text.endsWith(
+        "below...\r\nD:\\KontenKonten\\NTUSER.DAT\r\nD:\\KontenKonten.alt\\NTUSER.DAT\r\n"))
+        << program.ui().messages()[0].text.toStdString();
 }
 
 TEST_F(Profiles, FolderThatCannotBeListedChangesNothing)

@@ -2,6 +2,7 @@
 
 #include "platform/file_attributes.h"
 #include "platform/system_queries.h"
+#include "platform/win32_files.h"
 
 #include <QDir>
 
@@ -59,6 +60,40 @@ TEST_F(FindFiles, LikePatterns)
         QStringList found;
         EXPECT_EQ(platform::find_files(*t.machine, "C:\\Pat", found, QLatin1String(r.pattern), 0, false).value, r.count)
             << r.pattern;
+    }
+}
+
+// The listing under find_files and the profile discovery: FindFirstFile's matching and NTFS's order.
+TEST_F(FindFiles, ListingMatchesAndOrdersAsWindows)
+{
+    for (const char* folder : {"Konten", "Konten.alt", "pupil", "Schueler", "Administrator", "_Vorlage"})
+        QDir().mkpath(t.host("C:\\Dir") + "/" + folder);
+    t.write("C:\\Dir\\konten2.txt", "t");
+    t.write("C:\\Dir\\README", "t");
+    struct Row {
+        const char* pattern;
+        QStringList names;
+    } rows[] = {
+        {"C:\\Dir\\*", {".", "..", "Administrator", "Konten", "Konten.alt", "konten2.txt", "pupil", "README",
+                          "Schueler", "_Vorlage"}},
+        {"C:\\Dir\\*.*", {".", "..", "Administrator", "Konten", "Konten.alt", "konten2.txt", "pupil", "README",
+                            "Schueler", "_Vorlage"}},
+        {"C:\\Dir\\Konten*.*", {"Konten", "Konten.alt", "konten2.txt"}},
+        {"C:\\Dir\\konten.*", {"Konten", "Konten.alt"}},
+        {"C:\\Dir\\*.txt", {"konten2.txt"}},
+        {"C:\\Dir\\readme.?", {"README"}},
+        {"C:\\Dir\\README?", {"README"}},
+        {"C:\\Dir\\README.txt", {}},
+        // A folder path without its backslash lists the folder itself, from its parent.
+        {"C:\\Dir*.*", {"Dir"}},
+    };
+    for (const Row& r : rows) {
+        const auto listing = platform::win32::find_all(*t.machine, QLatin1String(r.pattern));
+        ASSERT_TRUE(listing) << r.pattern;
+        QStringList names;
+        for (const auto& entry : *listing)
+            names.push_back(entry.name);
+        EXPECT_EQ(names, r.names) << r.pattern;
     }
 }
 

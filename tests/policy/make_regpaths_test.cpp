@@ -26,6 +26,10 @@ TEST(MakeRegpaths, CreatesThePolicyKeysInTheMountedAccountsHive)
 {
     testsupport::TestProgram program;
     ASSERT_TRUE(program.mount(QStringLiteral("pupil")));
+    // An account the program's setup never reached: no program key of its own.
+    ASSERT_EQ(platform::REG_DeleteKey(program.registry(), HKEY_USERS, QStringLiteral("pupil\\Software\\Brekund\\G2002")),
+              0);
+    ASSERT_EQ(platform::REG_DeleteKey(program.registry(), HKEY_USERS, QStringLiteral("pupil\\Software\\Brekund")), 0);
     policy::make_regpaths(program.registry(), HKEY_USERS, QStringLiteral("pupil\\"));
     ASSERT_EQ(program.registry().flush_all(), 0);
 

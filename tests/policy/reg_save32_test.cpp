@@ -65,8 +65,8 @@ void nothing_ticked(Window& w, const HiveView& hive)
     EXPECT_TRUE(hive.has_key(dont_load));
     EXPECT_EQ(hive.value_names(dont_load), QStringList());
     EXPECT_EQ(hive.value_names(disallow), QStringList());
-    // Nothing ticked leaves no trace of the program's own keys either.
-    EXPECT_FALSE(hive.has_value(QStringLiteral("Software\\Brekund\\G2002"), QStringLiteral("PWHide")));
+    // Written on every save, into the program key that the account's branch holds.
+    EXPECT_EQ(hive.dword(QStringLiteral("Software\\Brekund\\G2002"), QStringLiteral("PWHide")), 1u);
     EXPECT_FALSE(QFile::exists(w.program.host(QStringLiteral("C:\\MSDOS.SYS"))));
 }
 
@@ -213,6 +213,13 @@ const SaveCase cases[] = {
          EXPECT_EQ(hive.text(QStringLiteral("Control Panel\\Desktop"), QStringLiteral("Wallpaper")),
                    QStringLiteral("C:\\WINDOWS\\Web\\Wallpaper\\Bliss.bmp"));
      }},
+    {.name = "NoPWHideWhereTheBranchLacksTheProgramKey",
+     .window = {},
+     .arrange = [](Window& w) {
+         for (const char* key : {"Software\\Brekund\\G2002", "Software\\Brekund"})
+             ASSERT_EQ(platform::REG_DeleteKey(w.registry(), w.root(), w.key(QString::fromLatin1(key))), 0) << key;
+     },
+     .check = [](Window&, const HiveView& hive) { EXPECT_FALSE(hive.has_key(QStringLiteral("Software\\Brekund"))); }},
     {.name = "LoggedOnAccountWritesTheCurrentUser",
      .window = {.account = QStringLiteral("Administrator"), .mount = false},
      .arrange = [](Window& w) { w.form.c12.setValue(1); },
