@@ -1,8 +1,10 @@
 #include "mount_commands.h"
 
+#include "platform/command_line.h"
 #include "platform/held_files.h"
 #include "platform/hive/hive.h"
 #include "platform/machine/mount_table.h"
+#include "platform/process.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +61,13 @@ QString mount_name(const QString& target)
         }
     }
     return {};
+}
+
+QString target_text(const QStringList& arguments, int leading)
+{
+    if (const std::optional<QString> written = platform::own_argument_text(arguments))
+        return platform::text_after_arguments(*written, leading);
+    return arguments.mid(leading).join(QLatin1Char(' '));
 }
 
 Outcome load(const Machine& machine, const QString& hive_file, const QString& name, QString* why)

@@ -4,6 +4,7 @@
 #include "platform/machine/machine.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace regg {
 
@@ -23,5 +24,10 @@ Outcome unload(const platform::Machine& machine, const QString& name, QString* w
 
 // The name of "HKU\<name>" or "HKEY_USERS\<name>"; "" when the text is not of that form.
 QString mount_name(const QString& target);
+
+// The target that follows the first `leading` arguments (the command, the hive file). The program writes the
+// account name unquoted, blanks and all, so it runs to the end of the command line: the line as written when the
+// program started this one; else the remaining arguments joined by single blanks, as a shell split them.
+QString target_text(const QStringList& arguments, int leading);
 
 } // namespace regg

@@ -8,7 +8,9 @@
 #include "tests/accounts/own_window.h"
 #include "tests/accounts/qt_print.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -170,6 +172,31 @@ TEST_F(Frame, HiveTheHelperCannotMountIsToldOnceAndTheWindowIsGivenBack)
     EXPECT_EQ(w.messages()[0].title, "Problems while writing to registry...");
     expect_restored();
     EXPECT_EQ(w.form.StatusBar.panel(2).text, "Load Profile:pupil");
+}
+
+TEST_F(Frame, AccountNameWithBlanksIsAppliedAndLoadedBack)
+{
+    QDir profiles = QFileInfo(w.program.account_hive("pupil")).dir();
+    ASSERT_TRUE(profiles.cdUp());
+    const QString folder = profiles.filePath("John Smith");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(w.program.account_hive("pupil"), folder + "/NTUSER.DAT"));
+    w.form.Combo_user.setText("John Smith");
+    w.form.c11.setValue(1);
+
+    policy::hive(w.engine, policy::hive_apply);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    expect_restored();
+    EXPECT_EQ(in_hive_file("John Smith", explorer_key, "NoClose"), dword_one);
+    EXPECT_EQ(in_hive_file("pupil", explorer_key, "NoClose"), std::nullopt);
+
+    w.form.c11.setValue(0);
+    policy::hive(w.engine, policy::hive_read);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(w.form.c11.value(), 1);
+    expect_restored();
 }
 
 TEST_F(Frame, OtherModesAreAnInternalError)
