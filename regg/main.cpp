@@ -1,7 +1,7 @@
 // regg: mounts a hive file under HKEY_USERS of the machine that GATRISK_MACHINE names, or dismounts it.
 //   regg load "<hive file>" HKU\<name>
 //   regg unload HKU\<name>
-// The name runs to the end of the command line, blanks included.
+// The name runs to the end of the command line, blanks included. Only an administrator may mount or dismount.
 // Exit codes tell what happened but nobody needs them: 0 done, 1 refused, 2 bad command line or machine.
 
 #include "mount_commands.h"

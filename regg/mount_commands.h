@@ -14,6 +14,9 @@ enum class Outcome {
     failed,  // the mount table could not be read or written
 };
 
+// Both commands refuse a user who is not an administrator, as loading and unloading hives needs the backup and
+// restore privileges of that group.
+
 // Mounts the hive file (a Windows path of the machine) as HKEY_USERS\<name> when it is a readable hive that no
 // process holds: not the logged-on user's hive or another loaded system hive, not mounted already, not locked.
 // A hive that is not clean is mounted read-only. A name that is mounted already is refused.

@@ -32,6 +32,8 @@ const QString desktop = "Control Panel\\Desktop";
 
 class AcrossProcesses : public testing::Test {
 protected:
+    explicit AcrossProcesses(bool admin = true) : machine(System::xp, admin) {}
+
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -81,7 +83,7 @@ protected:
         return names;
     }
 
-    TestMachine machine{System::xp};
+    TestMachine machine;
     QString last_error;          // what the last program run wrote to its error output
     QString inherited_arguments; // set: what the started programs find of an earlier start in their environment
 };
@@ -219,6 +221,23 @@ INSTANTIATE_TEST_SUITE_P(
                     BlankNameRow{"inherited_text_is_replaced_by_the_program", "Anna  Maria", true,
                                  " unload HKU\\pupil"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+class HelperAsAUser : public AcrossProcesses {
+protected:
+    HelperAsAUser() : AcrossProcesses(false) {}
+};
+
+TEST_F(HelperAsAUser, MountsAndDismountsNothing)
+{
+    EXPECT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 1);
+    EXPECT_FALSE(last_error.isEmpty()) << "the helper program says why it mounts nothing";
+    EXPECT_TRUE(mounts().isEmpty()) << mounts().join(",").toStdString();
+
+    // An administrator's mount stays.
+    ASSERT_NE(MountTable(machine.machine()).add({"pupil", pupil_hive, false}), MountChange::failed);
+    EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 1);
+    EXPECT_EQ(mounts(), QStringList({"pupil"}));
+}
 
 TEST_F(AcrossProcesses, AHiveThatIsNotCleanIsMountedReadOnly)
 {
