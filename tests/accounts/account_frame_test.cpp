@@ -199,6 +199,36 @@ TEST_F(Frame, AccountNameWithBlanksIsAppliedAndLoadedBack)
     expect_restored();
 }
 
+TEST_F(Frame, FailedLastWriteIsToldAndTheHiveFileStaysAsItWas)
+{
+    QFile hive_file(w.program.account_hive("pupil"));
+    ASSERT_TRUE(hive_file.open(QIODevice::ReadOnly));
+    const QByteArray before = hive_file.readAll();
+    hive_file.close();
+    w.form.c11.setValue(1);
+
+    // A full disk (no temporary file can be written), then a refused rename.
+    const platform::WriteStep steps[] = {platform::WriteStep::temp_written, platform::WriteStep::temp_synced};
+    for (const platform::WriteStep failing : steps) {
+        SCOPED_TRACE(static_cast<int>(failing));
+        w.registry().set_write_hook([failing](platform::WriteStep step) { return step == failing; });
+        const std::size_t shown = w.messages().size();
+
+        policy::hive(w.engine, policy::hive_apply);
+
+        ASSERT_EQ(w.messages().size(), shown + 1) << w.program.ui().transcript().join("\n").toStdString();
+        EXPECT_EQ(w.messages().back().style, 16);
+        EXPECT_EQ(w.messages().back().title, platform::programTitle());
+        EXPECT_EQ(w.messages().back().text, "The restrictions could not be saved to the user's registry.");
+        expect_restored();
+        EXPECT_EQ(w.form.StatusBar.panel(2).text, "09:30:15");
+        ASSERT_TRUE(hive_file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(hive_file.readAll(), before);
+        hive_file.close();
+        EXPECT_EQ(QDir(QFileInfo(hive_file).absolutePath()).entryList(QDir::Files), QStringList({"NTUSER.DAT"}));
+    }
+}
+
 TEST_F(Frame, OtherModesAreAnInternalError)
 {
     for (std::int16_t mode : {0, 3}) {
