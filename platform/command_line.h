@@ -19,4 +19,8 @@ QStringList command_line_to_argv(const QString& command_line);
 // The arguments part alone (what follows the program name), split by the argument rules above.
 QStringList split_arguments(const QString& arguments);
 
+// What follows the first `count` arguments of an arguments part, as it stands: from the first character of the
+// next argument to the end, blanks and quotes kept; "" when nothing more follows.
+QString text_after_arguments(const QString& arguments, int count);
+
 } // namespace platform

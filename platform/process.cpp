@@ -21,6 +21,9 @@ namespace platform {
 
 namespace {
 
+// The arguments part of the command line as written, handed to the started program.
+constexpr char arguments_variable[] = "GATRISK_ARGUMENTS";
+
 bool has_folder(const QString& name)
 {
     return name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char(':'));
@@ -104,7 +107,8 @@ std::optional<ResolvedProgram> Processes::resolve(const QString& command_line) c
     const HostPath host = machine_.to_host(*program);
     if (!host.ok())
         return std::nullopt;
-    return ResolvedProgram{*program, host.path, split_arguments(command_line.mid(rest))};
+    const QString argument_text = command_line.mid(rest);
+    return ResolvedProgram{*program, host.path, split_arguments(argument_text), argument_text};
 }
 
 VbResult<std::uint32_t> Processes::shell(const QString& command_line, int window_style)
@@ -128,11 +132,13 @@ VbResult<std::uint32_t> Processes::shell(const QString& command_line, int window
     argv.push_back(nullptr);
 
     const QByteArray machine_variable = "GATRISK_MACHINE=" + QFile::encodeName(machine_.folder());
+    const QByteArray own_arguments = QByteArray(arguments_variable) + '=';
     std::vector<QByteArray> env_bytes;
     for (char** e = environ; e && *e; ++e)
-        if (qstrncmp(*e, "GATRISK_MACHINE=", 16) != 0)
+        if (qstrncmp(*e, "GATRISK_MACHINE=", 16) != 0 && !QByteArray(*e).startsWith(own_arguments))
             env_bytes.emplace_back(*e);
     env_bytes.push_back(machine_variable);
+    env_bytes.push_back(own_arguments + program->argument_text.toLocal8Bit());
     std::vector<char*> envp;
     for (QByteArray& e : env_bytes)
         envp.push_back(e.data());
@@ -184,6 +190,16 @@ QString Processes::command_line(std::uint32_t pid) const
 {
     const auto it = started_.find(pid);
     return it == started_.end() ? QString() : it->second.command_line;
+}
+
+std::optional<QString> own_argument_text(const QStringList& arguments)
+{
+    if (!qEnvironmentVariableIsSet(arguments_variable))
+        return std::nullopt;
+    const QString text = qEnvironmentVariable(arguments_variable);
+    if (split_arguments(text) != arguments)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace platform

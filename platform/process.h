@@ -1,8 +1,9 @@
 #pragma once
 // Starting programs of the machine from Windows command lines, and their exit codes. A machine program that is a
 // host executable (or a link to one) runs as a host process with the remaining arguments and GATRISK_MACHINE set
-// to this machine; other files (a .lnk, a .cpl, a data file) can't be started. A host process has no window: the
-// window style is recorded.
+// to this machine, and with the arguments part as written, which a Windows program reads whole from its command
+// line; other files (a .lnk, a .cpl, a data file) can't be started. A host process has no window: the window style
+// is recorded.
 
 #include "platform/machine/machine.h"
 #include "platform/vb_errors.h"
@@ -27,6 +28,7 @@ struct ResolvedProgram {
     QString windows_path; // the program's Windows path
     QString host_path;    // what it maps to on the host
     QStringList arguments; // the rest of the command line, split as CommandLineToArgvW splits it
+    QString argument_text; // the rest of the command line as written
 };
 
 class Processes {
@@ -71,5 +73,10 @@ private:
     Machine machine_;
     std::map<std::uint32_t, Started> started_;
 };
+
+// In a program that Processes::shell started: the arguments part of its command line as written, when that splits
+// into exactly `arguments` (its own argv without the program), so that text inherited through a start of another
+// kind is not taken for it; std::nullopt otherwise.
+std::optional<QString> own_argument_text(const QStringList& arguments);
 
 } // namespace platform

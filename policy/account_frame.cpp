@@ -1,6 +1,8 @@
 #include "policy/account_frame.h"
 
 #include "platform/accounts/hive_loader.h"
+#include "platform/registry.h"
+#include "platform/registry/ansi_text.h"
 #include "platform/system_queries.h"
 #include "platform/ui_services.h"
 #include "policy/operations.h"
@@ -55,6 +57,29 @@ void work(Engine& e, std::int16_t mode)
         REG_Load32(e);
 }
 
+// The writer's last edits are still in memory: written now, or the dismount would drop them without a word.
+// An account that is not mounted holds nothing of the save.
+bool account_written(Engine& e)
+{
+    platform::Registry& reg = e.ctx.registry;
+    platform::HKEY key = 0;
+    if (reg.RegOpenKeyExA(platform::HKEY_USERS, platform::to_ansi(e.form.Combo_user.text()).c_str(), 0,
+                          platform::KEY_QUERY_VALUE, &key) != platform::ERROR_SUCCESS)
+        return true;
+    const platform::LSTATUS flushed = reg.RegFlushKey(key);
+    reg.RegCloseKey(key);
+    return flushed == platform::ERROR_SUCCESS;
+}
+
+void tell_not_saved(platform::UiServices& ui)
+{
+    if (platform::get_language() == 0)
+        ui.msgBox(QStringLiteral("Die Einschränkungen konnten nicht in der Registry des Benutzers gespeichert werden."),
+                  16);
+    else
+        ui.msgBox(QStringLiteral("The restrictions could not be saved to the user's registry."), 16);
+}
+
 void unlock(Engine& e)
 {
     e.form.setMousePointer(platform::MousePointer::Default);
@@ -98,6 +123,8 @@ void hive(Engine& e, std::int16_t mode)
         return; // the loader has told why; the progress text stays
     }
     work(e, mode);
+    if (mode == hive_apply && !account_written(e))
+        tell_not_saved(e.ctx.ui);
     load_unload(e, platform::hive_unload);
 
     unlock(e);

@@ -12,7 +12,8 @@ inline constexpr std::int16_t hive_apply = 1; // the window's restriction set to
 inline constexpr std::int16_t hive_read = 2;  // the account's restriction set into the window
 
 // Refuses the logged-on account (apply: a message; load: Unmark all), except while de-install runs. On the NT
-// family: unload, load, then REG_Save32 or REG_Load32, then unload; a load that fails stops before the work.
+// family: unload, load, then REG_Save32 or REG_Load32, then unload; a load that fails stops before the work, and
+// an apply whose last write into the account's hive fails is told in a critical box.
 void hive(Engine& engine, std::int16_t mode);
 
 } // namespace policy

@@ -1,11 +1,13 @@
 // regg: mounts a hive file under HKEY_USERS of the machine that GATRISK_MACHINE names, or dismounts it.
 //   regg load "<hive file>" HKU\<name>
 //   regg unload HKU\<name>
+// The name runs to the end of the command line, blanks included. Only an administrator may mount or dismount.
 // Exit codes tell what happened but nobody needs them: 0 done, 1 refused, 2 bad command line or machine.
 
 #include "mount_commands.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,21 +42,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "regg: %s\n", error.toLocal8Bit().constData());
         return 2;
     }
-    if (argc < 2)
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    const QString command = arguments.value(0);
+    const bool load = command.compare(QLatin1String("load"), Qt::CaseInsensitive) == 0 && arguments.size() >= 3;
+    const bool unload = command.compare(QLatin1String("unload"), Qt::CaseInsensitive) == 0 && arguments.size() >= 2;
+    if (!load && !unload)
         return usage();
-    const QString command = QString::fromLocal8Bit(argv[1]);
+    const QString name = regg::mount_name(regg::target_text(arguments, load ? 2 : 1));
+    if (name.isEmpty())
+        return usage();
     QString why;
-    if (command.compare(QLatin1String("load"), Qt::CaseInsensitive) == 0 && argc == 4) {
-        const QString name = regg::mount_name(QString::fromLocal8Bit(argv[3]));
-        if (name.isEmpty())
-            return usage();
-        return report(regg::load(*machine, QString::fromLocal8Bit(argv[2]), name, &why), why);
-    }
-    if (command.compare(QLatin1String("unload"), Qt::CaseInsensitive) == 0 && argc == 3) {
-        const QString name = regg::mount_name(QString::fromLocal8Bit(argv[2]));
-        if (name.isEmpty())
-            return usage();
-        return report(regg::unload(*machine, name, &why), why);
-    }
-    return usage();
+    if (load)
+        return report(regg::load(*machine, arguments[1], name, &why), why);
+    return report(regg::unload(*machine, name, &why), why);
 }

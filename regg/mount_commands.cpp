@@ -1,8 +1,11 @@
 #include "mount_commands.h"
 
+#include "platform/command_line.h"
 #include "platform/held_files.h"
 #include "platform/hive/hive.h"
+#include "platform/is_admin.h"
 #include "platform/machine/mount_table.h"
+#include "platform/process.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +47,8 @@ Outcome refuse(QString* why, const QString& text)
     return Outcome::refused;
 }
 
+const QString needs_admin = QStringLiteral("loading and unloading hives needs the administrator's rights");
+
 } // namespace
 
 QString mount_name(const QString& target)
@@ -61,8 +66,17 @@ QString mount_name(const QString& target)
     return {};
 }
 
+QString target_text(const QStringList& arguments, int leading)
+{
+    if (const std::optional<QString> written = platform::own_argument_text(arguments))
+        return platform::text_after_arguments(*written, leading);
+    return arguments.mid(leading).join(QLatin1Char(' '));
+}
+
 Outcome load(const Machine& machine, const QString& hive_file, const QString& name, QString* why)
 {
+    if (!platform::IsAdmin(machine))
+        return refuse(why, needs_admin);
     if (reserved_name(machine, name))
         return refuse(why, QStringLiteral("HKU\\%1 is a hive of the running system").arg(name));
     const platform::HostPath host = machine.to_host(hive_file);
@@ -118,6 +132,8 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
 
 Outcome unload(const Machine& machine, const QString& name, QString* why)
 {
+    if (!platform::IsAdmin(machine))
+        return refuse(why, needs_admin);
     platform::MountTable table(machine);
     QString error;
     if (table.remove(name, &error) == platform::MountChange::failed) {

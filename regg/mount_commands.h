@@ -4,6 +4,7 @@
 #include "platform/machine/machine.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace regg {
 
@@ -12,6 +13,9 @@ enum class Outcome {
     refused, // nothing changed; `why` tells the reason
     failed,  // the mount table could not be read or written
 };
+
+// Both commands refuse a user who is not an administrator, as loading and unloading hives needs the backup and
+// restore privileges of that group.
 
 // Mounts the hive file (a Windows path of the machine) as HKEY_USERS\<name> when it is a readable hive that no
 // process holds: not the logged-on user's hive or another loaded system hive, not mounted already, not locked.
@@ -23,5 +27,10 @@ Outcome unload(const platform::Machine& machine, const QString& name, QString* w
 
 // The name of "HKU\<name>" or "HKEY_USERS\<name>"; "" when the text is not of that form.
 QString mount_name(const QString& target);
+
+// The target that follows the first `leading` arguments (the command, the hive file). The program writes the
+// account name unquoted, blanks and all, so it runs to the end of the command line: the line as written when the
+// program started this one; else the remaining arguments joined by single blanks, as a shell split them.
+QString target_text(const QStringList& arguments, int leading);
 
 } // namespace regg

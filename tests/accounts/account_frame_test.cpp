@@ -8,7 +8,9 @@
 #include "tests/accounts/own_window.h"
 #include "tests/accounts/qt_print.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -170,6 +172,61 @@ TEST_F(Frame, HiveTheHelperCannotMountIsToldOnceAndTheWindowIsGivenBack)
     EXPECT_EQ(w.messages()[0].title, "Problems while writing to registry...");
     expect_restored();
     EXPECT_EQ(w.form.StatusBar.panel(2).text, "Load Profile:pupil");
+}
+
+TEST_F(Frame, AccountNameWithBlanksIsAppliedAndLoadedBack)
+{
+    QDir profiles = QFileInfo(w.program.account_hive("pupil")).dir();
+    ASSERT_TRUE(profiles.cdUp());
+    const QString folder = profiles.filePath("John Smith");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(w.program.account_hive("pupil"), folder + "/NTUSER.DAT"));
+    w.form.Combo_user.setText("John Smith");
+    w.form.c11.setValue(1);
+
+    policy::hive(w.engine, policy::hive_apply);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    expect_restored();
+    EXPECT_EQ(in_hive_file("John Smith", explorer_key, "NoClose"), dword_one);
+    EXPECT_EQ(in_hive_file("pupil", explorer_key, "NoClose"), std::nullopt);
+
+    w.form.c11.setValue(0);
+    policy::hive(w.engine, policy::hive_read);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(w.form.c11.value(), 1);
+    expect_restored();
+}
+
+TEST_F(Frame, FailedLastWriteIsToldAndTheHiveFileStaysAsItWas)
+{
+    QFile hive_file(w.program.account_hive("pupil"));
+    ASSERT_TRUE(hive_file.open(QIODevice::ReadOnly));
+    const QByteArray before = hive_file.readAll();
+    hive_file.close();
+    w.form.c11.setValue(1);
+
+    // A full disk (no temporary file can be written), then a refused rename.
+    const platform::WriteStep steps[] = {platform::WriteStep::temp_written, platform::WriteStep::temp_synced};
+    for (const platform::WriteStep failing : steps) {
+        SCOPED_TRACE(static_cast<int>(failing));
+        w.registry().set_write_hook([failing](platform::WriteStep step) { return step == failing; });
+        const std::size_t shown = w.messages().size();
+
+        policy::hive(w.engine, policy::hive_apply);
+
+        ASSERT_EQ(w.messages().size(), shown + 1) << w.program.ui().transcript().join("\n").toStdString();
+        EXPECT_EQ(w.messages().back().style, 16);
+        EXPECT_EQ(w.messages().back().title, platform::programTitle());
+        EXPECT_EQ(w.messages().back().text, "The restrictions could not be saved to the user's registry.");
+        expect_restored();
+        EXPECT_EQ(w.form.StatusBar.panel(2).text, "09:30:15");
+        ASSERT_TRUE(hive_file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(hive_file.readAll(), before);
+        hive_file.close();
+        EXPECT_EQ(QDir(QFileInfo(hive_file).absolutePath()).entryList(QDir::Files), QStringList({"NTUSER.DAT"}));
+    }
 }
 
 TEST_F(Frame, OtherModesAreAnInternalError)

@@ -233,6 +233,23 @@ TEST_F(HiveLoader, HiveMountedReadOnlyFailsTheWriteTestAndStaysMounted)
     EXPECT_TRUE(mounts().isEmpty());
 }
 
+TEST(HiveLoaderAsAUser, HelperMountsNothingAndTheLoadIsToldAsFailed)
+{
+    testsupport::ProgramOptions options;
+    options.admin = false;
+    testsupport::TestProgram program(options);
+    const QString file = program.machine().profile_dir("pupil") + "\\NTUSER.DAT";
+
+    EXPECT_EQ(platform::HIVE_LoadUnload(program.context(), platform::hive_load, file, "pupil", false), 99);
+
+    ASSERT_EQ(program.ui().messages().size(), 1u) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(program.ui().messages()[0].style, 16);
+    EXPECT_EQ(program.ui().messages()[0].title, "Problems while writing to registry...");
+    const auto list = platform::MountTable(program.machine()).list();
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->empty()) << list->front().name.toStdString();
+}
+
 TEST_F(HiveLoader, DeinstallSkipsTheProbeAndTheWriteTest)
 {
     // The logged-on user's hive is held: the probe would refuse it, the helper refuses to mount it.

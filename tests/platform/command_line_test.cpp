@@ -52,3 +52,33 @@ TEST(CommandLine, ProgramNameEndsAtAnyControlCharacter)
 {
     EXPECT_EQ(platform::command_line_to_argv(QString("a\nb c")), QStringList({"a", "\nb", "c"}));
 }
+
+struct AfterRow {
+    const char* name;
+    const char* arguments;
+    int count;
+    const char* rest;
+};
+
+void PrintTo(const AfterRow& row, std::ostream* os) { *os << row.name; }
+
+class TextAfterArguments : public testing::TestWithParam<AfterRow> {};
+
+TEST_P(TextAfterArguments, KeepsTheRestAsWritten)
+{
+    EXPECT_EQ(platform::text_after_arguments(QString::fromLatin1(GetParam().arguments), GetParam().count),
+              QString::fromLatin1(GetParam().rest));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextAfterArguments,
+    testing::Values(
+        AfterRow{"HelperLoad", R"( load "C:\Documents and Settings\John Smith\NTUSER.DAT" HKU\John Smith)", 2,
+                 R"(HKU\John Smith)"},
+        AfterRow{"HelperUnload", R"( unload HKU\John Smith)", 1, R"(HKU\John Smith)"},
+        AfterRow{"BlanksInsideAndAtTheEndKept", "a\t b  c\t", 1, "b  c\t"},
+        AfterRow{"QuotesKept", R"(a "b c" d)", 1, R"("b c" d)"},
+        AfterRow{"NoneSkipped", "  a b", 0, "a b"},
+        AfterRow{"NothingMore", "a b  ", 2, ""},
+        AfterRow{"FewerThanCounted", "a", 3, ""}),
+    [](const auto& row) { return std::string(row.param.name); });

@@ -1,6 +1,9 @@
 // The registry across processes: the hive helper program mounts and dismounts, a second process sees what was
 // flushed, program starts and termination signals flush first.
 
+#include "platform/accounts/hive_loader.h"
+#include "platform/command_line.h"
+#include "platform/machine/mount_table.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/registry/machine_registry.h"
@@ -29,10 +32,14 @@ const QString desktop = "Control Panel\\Desktop";
 
 class AcrossProcesses : public testing::Test {
 protected:
+    explicit AcrossProcesses(bool admin = true) : machine(System::xp, admin) {}
+
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("GATRISK_MACHINE", machine.folder());
+        if (!inherited_arguments.isNull())
+            env.insert("GATRISK_ARGUMENTS", inherited_arguments);
         return env;
     }
 
@@ -56,8 +63,29 @@ protected:
         return output;
     }
 
-    TestMachine machine{System::xp};
-    QString last_error; // what the last program run wrote to its error output
+    // Started as the program starts it, from a Windows command line; its exit code.
+    std::uint32_t run_by_program(const QString& command_line)
+    {
+        Processes processes(machine.machine());
+        const auto pid = processes.shell(command_line, 0);
+        if (!pid.ok())
+            return 0xDEAD;
+        std::optional<std::uint32_t> code;
+        while ((code = processes.exit_code(pid.value)) && *code == still_active)
+            ::usleep(1000);
+        return code.value_or(0xDEAD);
+    }
+    QStringList mounts() const
+    {
+        QStringList names;
+        for (const Mount& m : MountTable(machine.machine()).list().value_or(std::vector<Mount>{{"?", "?"}}))
+            names.push_back(m.name);
+        return names;
+    }
+
+    TestMachine machine;
+    QString last_error;          // what the last program run wrote to its error output
+    QString inherited_arguments; // set: what the started programs find of an earlier start in their environment
 };
 
 TEST_F(AcrossProcesses, MountedByTheHelperProgramAndSeenByAnotherProcess)
@@ -138,6 +166,78 @@ INSTANTIATE_TEST_SUITE_P(
                    [](AcrossProcesses& self, TestMachine&) { ASSERT_EQ(static_cast<HelperRefuses&>(self).load(pupil_hive, "HKU\\pupil"), 0); }},
         RefusalRow{"default_users_name", "C:\\Documents and Settings\\Schueler\\NTUSER.DAT", "HKU\\.DEFAULT", {}}),
     [](const auto& row) { return std::string(row.param.name); });
+
+struct BlankNameRow {
+    const char* name;
+    const char* account;     // its profile folder, and the mount name
+    bool by_the_program;     // from the loader's command lines; else as a shell splits them
+    const char* inherited;   // what the helper inherits of another start; nullptr: nothing
+};
+void PrintTo(const BlankNameRow& row, std::ostream* out) { *out << row.name; }
+
+class NameWithBlanks : public AcrossProcesses, public testing::WithParamInterface<BlankNameRow> {
+protected:
+    int helper(const QString& command_line)
+    {
+        if (GetParam().by_the_program) {
+            if (!inherited_arguments.isNull())
+                qputenv("GATRISK_ARGUMENTS", inherited_arguments.toLocal8Bit());
+            const int code = static_cast<int>(run_by_program(command_line));
+            qunsetenv("GATRISK_ARGUMENTS");
+            return code;
+        }
+        const QString program = "\"" + hive_helper_path(machine.machine().facts().program_dir) + "\"";
+        return regg(split_arguments(command_line.mid(program.size())));
+    }
+};
+
+TEST_P(NameWithBlanks, RunsToTheEndOfTheCommandLine)
+{
+    const BlankNameRow& row = GetParam();
+    const QString account = row.account;
+    const QString hive = "C:\\Documents and Settings\\" + account + "\\NTUSER.DAT";
+    ASSERT_TRUE(QDir().mkpath(machine.host("C:\\Documents and Settings") + "/" + account));
+    ASSERT_TRUE(QFile::copy(machine.host(pupil_hive), machine.host("C:\\Documents and Settings") + "/" + account + "/NTUSER.DAT"));
+    if (row.inherited)
+        inherited_arguments = row.inherited;
+    const QString folder = machine.machine().facts().program_dir;
+
+    ASSERT_EQ(helper(hive_load_command(folder, hive, account)), 0) << last_error.toStdString();
+    EXPECT_EQ(mounts(), QStringList({account}));
+    Registry registry(machine.layout());
+    EXPECT_EQ(REG_CreateKey(registry, HKEY_USERS, account + "\\Software"), 2);
+
+    ASSERT_EQ(helper(hive_unload_command(folder, account)), 0) << last_error.toStdString();
+    EXPECT_TRUE(mounts().isEmpty()) << mounts().join(",").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NameWithBlanks,
+    testing::Values(BlankNameRow{"by_the_program", "John Smith", true, nullptr},
+                    BlankNameRow{"two_blanks_by_the_program", "Anna  Maria", true, nullptr},
+                    BlankNameRow{"from_a_shell", "John Smith", false, nullptr},
+                    BlankNameRow{"inherited_text_of_another_start_is_not_taken", "John Smith", false,
+                                 " load x HKU\\Administrator"},
+                    BlankNameRow{"inherited_text_is_replaced_by_the_program", "Anna  Maria", true,
+                                 " unload HKU\\pupil"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+class HelperAsAUser : public AcrossProcesses {
+protected:
+    HelperAsAUser() : AcrossProcesses(false) {}
+};
+
+TEST_F(HelperAsAUser, MountsAndDismountsNothing)
+{
+    EXPECT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 1);
+    EXPECT_FALSE(last_error.isEmpty()) << "the helper program says why it mounts nothing";
+    EXPECT_TRUE(mounts().isEmpty()) << mounts().join(",").toStdString();
+
+    // An administrator's mount stays.
+    ASSERT_NE(MountTable(machine.machine()).add({"pupil", pupil_hive, false}), MountChange::failed);
+    EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 1);
+    EXPECT_EQ(mounts(), QStringList({"pupil"}));
+}
 
 TEST_F(AcrossProcesses, AHiveThatIsNotCleanIsMountedReadOnly)
 {
