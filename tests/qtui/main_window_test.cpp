@@ -3,10 +3,12 @@
 #include "qtui/form_window.h"
 
 #include "mainform/main_form.h"
+#include "mainwindow/main_window.h"
 #include "tests/mainform/main_inventory.h"
 #include "tests/qtui/qt_app.h"
 #include "testsupport/context/test_program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QBuffer>
 #include <QImage>
@@ -28,6 +30,8 @@
 #include <QToolBox>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -305,19 +309,57 @@ TEST_F(MainWindowTest, UsableLarger)
     EXPECT_NEAR(f1->mapTo(tab, QPoint(0, 0)).y(), 480 / 15.0 * 1.5, 3);
 }
 
-// Screenshots for a look at the layout: the window as designed, and each tab.
-TEST_F(MainWindowTest, Screenshot)
+// What a widget shows as its text, for the widgets that show one.
+std::optional<QString> shown_text(const QWidget* w)
 {
-    fillListBar();
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    if (const auto* c = qobject_cast<const QComboBox*>(w))
+        return c->currentText();
+    if (const auto* e = qobject_cast<const QLineEdit*>(w); e && !qobject_cast<const QComboBox*>(w->parentWidget()))
+        return e->text();
+    if (const auto* m = qobject_cast<const QMenu*>(w))
+        return m->title();
+    return std::nullopt;
+}
+
+// Screenshots for a look at the layout: the window as its load leaves it, each tab, and the window larger. No
+// designed placeholder shows: no caption "<name>_<German text>", no field holding its own name.
+TEST(LoadedMainWindow, Screenshot)
+{
+    qt_app::app();
+    testsupport::TestProgram program;
+    mainwindow::MainWindow main{program.context()};
+    ASSERT_FALSE(scripted_ui::endsProgram([&] { main.show(); }))
+        << program.ui().transcript().join(QLatin1Char('\n')).toStdString();
+    qtui::FormWindow window(main);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(20);
+    const auto expect_no_placeholder = [&](int tab) {
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            const auto text = shown_text(w);
+            if (!w->isVisible() || !text || w->objectName().isEmpty())
+                continue;
+            EXPECT_NE(*text, w->objectName()) << "tab " << tab;
+            EXPECT_FALSE(text->startsWith(w->objectName() + QLatin1Char('_'))) << "tab " << tab << ": "
+                                                                               << qPrintable(*text);
+        }
+    };
     const QString folder = QStringLiteral(GATRISK_BUILD_DIR);
     ASSERT_TRUE(window.grab().save(QDir(folder).filePath("main_window.png")));
+    expect_no_placeholder(0);
     for (int k = 1; k < 9; ++k) {
-        form.tab.setTab(k);
+        main.tab.setTab(k);
         QTest::qWait(10);
         window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_tab%1.png").arg(k)));
+        expect_no_placeholder(k);
     }
-    form.tab.setTab(2);
+    main.tab.setTab(2);
     window.resize(window.width() * 3 / 2, window.height() * 3 / 2);
     QTest::qWait(20);
     window.grab().save(QDir(folder).filePath("main_window_larger.png"));

@@ -5,7 +5,9 @@
 #include "platform/registry/machine_registry.h"
 #include "platform/registry/sample_hives.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -36,9 +38,12 @@ TestProgram::TestProgram(ProgramOptions options)
     machine_ = platform::create_sample_machine(dir_.path(), sample, &error);
     if (!machine_)
         setup_failed(error);
-    if (!options.admin) {
+    if (!options.admin || !options.user.isEmpty()) {
         platform::MachineFacts facts = machine_->facts();
-        facts.groups.removeAll(QString::fromLatin1(administrators_group));
+        if (!options.admin)
+            facts.groups.removeAll(QString::fromLatin1(administrators_group));
+        if (!options.user.isEmpty())
+            facts.user = options.user;
         QFile config(machine_->config_path());
         if (!config.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             config.write(platform::format_machine_config(facts, dir_.path())) < 0)
@@ -48,6 +53,8 @@ TestProgram::TestProgram(ProgramOptions options)
         if (!machine_)
             setup_failed(error);
     }
+    if (!options.user.isEmpty() && machine_->is_nt_family())
+        give_profile(options.user);
 
     registry_ = std::make_unique<platform::Registry>(platform::registry_layout(*machine_));
     files_ = std::make_unique<platform::VbFiles>(*machine_);
@@ -77,6 +84,15 @@ bool TestProgram::mount(const QString& account, bool read_only)
     platform::MountTable table(*machine_);
     const QString hive = machine_->profile_dir(account) + QStringLiteral("\\NTUSER.DAT");
     return table.add({account, hive, read_only}) != platform::MountChange::failed;
+}
+
+void TestProgram::give_profile(const QString& account)
+{
+    const QString hive = account_hive(account);
+    if (QFile::exists(hive))
+        return;
+    if (!QDir().mkpath(QFileInfo(hive).path()) || !QFile::copy(account_hive(QStringLiteral("Default User")), hive))
+        setup_failed(QStringLiteral("no profile for ") + account);
 }
 
 void TestProgram::unmount(const QString& account)

@@ -44,6 +44,9 @@ struct ProgramOptions {
     bool admin = true;                 // the logged-on user is in the administrators group
     bool install_regg = true;          // the hive helper program is in the program folder
     QStringList arguments;             // the program's command line, split
+    // The logged-on account; empty keeps the sample's Administrator. On the NT family an account without a
+    // profile gets one from Default User's hive, as Windows makes it at the first logon.
+    QString user;
 };
 
 class TestProgram {
@@ -70,6 +73,8 @@ public:
     void unmount(const QString& account);
 
 private:
+    void give_profile(const QString& account);
+
     QTemporaryDir dir_;
     std::optional<platform::Machine> machine_;
     std::unique_ptr<platform::Registry> registry_;
