@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -68,25 +70,59 @@ TEST(RenderedMainWindow, WindowsXp)
     }
 }
 
-// Disabled until the Qt combo box's binding discards keys that reach the combo box itself: an editable
-// QComboBox keeps the focus and passes typed keys straight to its line edit's event(), past the line edit's
-// event filter, so the key press handler never sees them and "Administrxator" results.
-TEST(RenderedMainWindow, TypingIntoTheUserChooserChangesNothing)
+// The account changes only by choosing it from the list: no typed key, shortcut or edit of the context menu
+// changes the chooser's text, so Apply never writes into an account that was not loaded.
+TEST(RenderedMainWindow, NothingButTheListChangesTheUserChooser)
 {
     Rendered r(SampleSystem::winxp);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(r.window.get()));
     auto* chooser = r.widget<QComboBox>("Combo_user");
     ASSERT_NE(chooser, nullptr);
     ASSERT_TRUE(chooser->isEditable());
+    QLineEdit* edit = chooser->lineEdit();
     r.window->activateWindow();
-    QTest::mouseClick(chooser->lineEdit(), Qt::LeftButton);
+    QTest::mouseClick(edit, Qt::LeftButton);
     // The key events go where the application's focus is: the combo box, which hands them to its line edit.
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    QTest::keyClicks(focused, QStringLiteral("xy"));
-    QTest::keyClick(focused, Qt::Key_Backspace);
-    EXPECT_EQ(chooser->currentText(), QStringLiteral("Administrator"));
-    EXPECT_EQ(r.program.window.Combo_user.text(), QStringLiteral("Administrator"));
+    QApplication::clipboard()->setText(QStringLiteral("Eve"));
+
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+    } rows[] = {
+        {"typed letters", [&] { QTest::keyClicks(focused, QStringLiteral("xy")); }},
+        {"backspace", [&] { QTest::keyClick(focused, Qt::Key_Backspace); }},
+        {"delete", [&] { QTest::keyClick(focused, Qt::Key_Home); QTest::keyClick(focused, Qt::Key_Delete); }},
+        {"ctrl+v", [&] { QTest::keyClick(focused, Qt::Key_V, Qt::ControlModifier); }},
+        {"shift+insert", [&] { QTest::keyClick(focused, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"ctrl+x", [&] { edit->selectAll(); QTest::keyClick(focused, Qt::Key_X, Qt::ControlModifier); }},
+        {"shift+delete", [&] { edit->selectAll(); QTest::keyClick(focused, Qt::Key_Delete, Qt::ShiftModifier); }},
+        {"ctrl+z", [&] { QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier); }},
+        {"context menu paste", [&] { edit->paste(); }},
+        {"context menu cut", [&] { edit->selectAll(); edit->cut(); }},
+        {"context menu delete", [&] { edit->selectAll(); edit->del(); }},
+    };
+    for (const auto& row : rows) {
+        r.program.window.Combo_user.setText(QStringLiteral("Administrator"));
+        row.edit();
+        EXPECT_EQ(chooser->currentText(), QStringLiteral("Administrator")) << row.name;
+        EXPECT_EQ(r.program.window.Combo_user.text(), QStringLiteral("Administrator")) << row.name;
+    }
+    EXPECT_TRUE(r.program.messages().empty()) << r.program.transcript().toStdString();
+    // Nor does its context menu offer an edit (Qt's own texts, untranslated here).
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    for (const QAction* action : menu->actions()) {
+        const QString text = action->text().remove(QLatin1Char('&'));
+        for (const char* offered : {"Undo", "Redo", "Cut", "Paste", "Delete"})
+            EXPECT_FALSE(text.startsWith(QLatin1String(offered))) << text.toStdString();
+    }
+
+    // Choosing from the list still changes the account.
+    const int other = chooser->findText(QStringLiteral("Administrator")) == 0 ? 1 : 0;
+    ASSERT_GT(chooser->count(), other);
+    QTest::keyClick(focused, other > 0 ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(r.program.window.Combo_user.text(), chooser->itemText(other));
 }
 
 TEST(RenderedMainWindow, Windows98)
