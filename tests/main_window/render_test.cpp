@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -67,6 +69,54 @@ TEST(RenderedMainWindow, WindowsXp)
     for (int k = 1; k < 9; ++k) {
         r.program.window.tab.setTab(k);
         EXPECT_TRUE(r.save(QStringLiteral("main_window_loaded_tab%1.png").arg(k)));
+    }
+}
+
+// A click anywhere on a tab's header selects that tab: nothing lies over the headers, at either edge.
+TEST(RenderedMainWindow, EveryTabHeaderTakesClicksOverItsWholeArea)
+{
+    Rendered r(SampleSystem::winxp);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.window.get()));
+    auto* bar = r.widget<QTabWidget>("tab")->tabBar();
+    ASSERT_EQ(bar->count(), 9);
+    for (int k = 8; k >= 0; --k) {
+        const QRect header = bar->tabRect(k).adjusted(1, 1, -1, -1);
+        const struct {
+            const char* name;
+            QPoint at;
+        } points[] = {{"top left", header.topLeft()},         {"top right", header.topRight()},
+                      {"bottom left", header.bottomLeft()},   {"bottom right", header.bottomRight()},
+                      {"bottom centre", {header.center().x(), header.bottom()}}};
+        for (const auto& point : points) {
+            r.program.window.tab.setTab(k == 0 ? 1 : 0);
+            const QPoint at = bar->mapTo(r.window.get(), point.at);
+            QWidget* hit = r.window->childAt(at);
+            ASSERT_NE(hit, nullptr) << k << " " << point.name;
+            EXPECT_TRUE(hit == bar) << "tab " << k << " " << point.name << ": " << hit->objectName().toStdString();
+            QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(r.window.get(), at));
+            EXPECT_EQ(r.program.window.tab.tab(), k) << point.name;
+        }
+    }
+}
+
+// The information panel lies over the right part of the tab frames, its top, bottom and right edges on theirs.
+TEST(RenderedMainWindow, InformationPanelLinesUpWithTheTabFrames)
+{
+    Rendered r(SampleSystem::winxp);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.window.get()));
+    auto* panel = r.widget<QGroupBox>("f0");
+    ASSERT_NE(panel, nullptr);
+    const QRect info(panel->mapTo(r.window.get(), QPoint(0, 0)), panel->size());
+    for (int k = 0; k < 9; ++k) {
+        r.program.window.tab.setTab(k);
+        QTest::qWait(10);
+        auto* frame = r.widget<QGroupBox>(QStringLiteral("f%1").arg(k + 1).toLatin1().constData());
+        ASSERT_NE(frame, nullptr);
+        const QRect f(frame->mapTo(r.window.get(), QPoint(0, 0)), frame->size());
+        EXPECT_NEAR(info.top(), f.top(), 1) << k;
+        EXPECT_NEAR(info.bottom(), f.bottom(), 1) << k;
+        EXPECT_NEAR(info.right(), f.right(), 1) << k;
+        EXPECT_GT(info.left(), f.left() + f.width() / 2) << k;
     }
 }
 
