@@ -175,6 +175,25 @@ TEST(RenderedMainWindow, NothingButTheListChangesTheUserChooser)
     EXPECT_EQ(r.program.window.Combo_user.text(), chooser->itemText(other));
 }
 
+// A menu item captioned "-" is drawn as a separator line, with no text of its own.
+TEST(RenderedMainWindow, MenuSeparatorsAreLines)
+{
+    Rendered r(SampleSystem::winxp);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.window.get()));
+    auto* file = r.widget<QMenu>("mm1");
+    ASSERT_NE(file, nullptr);
+    file->popup(r.window->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    EXPECT_TRUE(file->grab().save(QDir(QStringLiteral(GATRISK_BUILD_DIR)).filePath(QStringLiteral("main_window_file_menu.png"))));
+    for (const char* name : {"m1x1", "m1x9", "mm1x2"}) {
+        auto* separator = r.widget<QAction>(name);
+        ASSERT_NE(separator, nullptr) << name;
+        EXPECT_TRUE(separator->isSeparator()) << name;
+        EXPECT_TRUE(separator->text().isEmpty()) << name << ": " << separator->text().toStdString();
+    }
+    file->hide();
+}
+
 TEST(RenderedMainWindow, Windows98)
 {
     Rendered r(SampleSystem::win98);
