@@ -63,6 +63,14 @@ void ComboBox::setTextOnly(const QString& text)
         onChange();
 }
 
+void ComboBox::setTextLocked(bool locked)
+{
+    if (textLocked_ == locked)
+        return;
+    textLocked_ = locked;
+    changed(Property::Locked);
+}
+
 bool ComboBox::setListIndex(int index)
 {
     if (index != -1 && !items_.valid(index))
@@ -103,7 +111,7 @@ int ComboBox::userKeyPress(int keyAscii)
 
 void ComboBox::userEdit(const QString& text)
 {
-    if (!enabled() || style_ == ComboStyle::DropdownList)
+    if (!enabled() || style_ == ComboStyle::DropdownList || textLocked_)
         return;
     setText(text);
 }

@@ -35,6 +35,11 @@ public:
     // Runs onChange when the text changes; never onClick.
     void setText(const QString& text);
 
+    // A locked text changes only when the user chooses an entry (or from code): no typing, pasting, cutting,
+    // deleting, undoing or dropping reaches it. Typed keys still go to the key press handler.
+    bool textLocked() const { return textLocked_; }
+    void setTextLocked(bool locked);
+
     int listIndex() const { return items_.selected(); }
     // Chooses an entry from code: its text into the box, then onClick when the position changes.
     // -1 clears the selection (the text stays). false for an index out of range.
@@ -49,7 +54,7 @@ public:
     void userChoose(int index);
     // The user typed a character: runs onKeyPress and returns the code to apply, 0 when it is discarded.
     int userKeyPress(int keyAscii);
-    // The user's edit left this text in the box (a drop-down list takes no typed text).
+    // The user's edit left this text in the box (a drop-down list and a locked text take none).
     void userEdit(const QString& text);
 
 protected:
@@ -60,6 +65,7 @@ private:
     void setTextOnly(const QString& text);
 
     ComboStyle style_ = ComboStyle::DropdownCombo;
+    bool textLocked_ = false;
     ItemList items_;
     QString text_;
     ItemList designItems_;

@@ -18,6 +18,7 @@ MainForm::MainForm(platform::Context& context) : Form(QStringLiteral("main")), c
     designMiscTab();
     designSettingsTab();
     designMenus();
+    placeInfoPanel();
 }
 
 std::array<controls::CheckBox*, 26> MainForm::driveBoxes()
@@ -37,11 +38,11 @@ void MainForm::designWindow()
     setClientSize(8730, 6120);
     setSizable(true);
 
-    SSListBar1.move(0, 60, 1872, 5652);
-
     // The user row keeps a strip of its own above the tab control, so that neither covers the tab headers
-    // nor the user row; the tab control's bottom edge stays where it was designed.
+    // nor the user row; the tab control's bottom edge stays where it was designed. The list bar ends where
+    // the tab control begins, so that it covers no header either.
     tab.move(1815, 345, 6930, 5490);
+    SSListBar1.move(0, 60, tab.left(), 5652);
     tab.setTabs(9);
     for (int k = 0; k < 9; ++k)
         tab.setTabCaption(k, QStringLiteral("&%1.)").arg(k + 1));
@@ -80,9 +81,15 @@ void MainForm::designWindow()
     prgpic.setVisible(false);
 }
 
+void MainForm::placeInfoPanel()
+{
+    constexpr int left = 6250;
+    const controls::Frame& frame = f1;
+    f0.move(left, tab.top() + frame.top(), tab.left() + frame.left() + frame.width() - left, frame.height());
+}
+
 void MainForm::designInfoPanel()
 {
-    f0.move(6250, 600, 2412, 4400);
     place(l01, f0, 120, 240, 2172, 300);
     l01.setCaption(QStringLiteral("Start"));
     l01.setFont({QStringLiteral("MS Sans Serif"), 9.75, true});

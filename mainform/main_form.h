@@ -247,6 +247,9 @@ public:
     std::array<controls::CheckBox*, 26> driveBoxes();
     // The frames f1 to f9; frame k + 1 lies on tab k.
     std::array<controls::Frame*, 9> tabFrames();
+    // Puts the information panel f0 over the right part of the tab frames, its top, bottom and right edges
+    // on theirs, so that it covers none of the tab headers above them.
+    void placeInfoPanel();
 
 private:
     void designWindow();

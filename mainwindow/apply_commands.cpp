@@ -51,6 +51,8 @@ void attach_apply_commands(policy::Engine& engine)
     form.Combo_user.onClick = [&engine] { Combo_user_Click(engine); };
     form.Combo_user.onGotFocus = [&engine] { Combo_user_GotFocus(engine); };
     form.Combo_user.onKeyPress = [](int& key_ascii) { Combo_user_KeyPress(key_ascii); };
+    // Nor does a paste, a cut or any other edit change the text: the account is chosen from the list.
+    form.Combo_user.setTextLocked(true);
 }
 
 } // namespace mainwindow

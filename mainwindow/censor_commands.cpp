@@ -4,6 +4,7 @@
 #include "platform/system_queries.h"
 #include "platform/ui_services.h"
 #include "platform/vb_files.h"
+#include "platform/vb_ucase.h"
 
 namespace mainwindow {
 
@@ -22,7 +23,7 @@ void cm41_Click(MainForm& form)
     dialog.showOpen();
     if (dialog.fileName().isEmpty())
         return;
-    censor::add_if_missing(form.List1, dialog.fileTitle().toUpper());
+    censor::add_if_missing(form.List1, platform::vb_ucase(dialog.fileTitle()));
     censor::show_count(form);
 }
 
@@ -74,7 +75,7 @@ void cm43_Click(MainForm& form)
                                             "MSACCESS.EXE", "WINWORD.EXE", "IEXPLORE.EXE",
                                             "CALC.EXE", "CORELDRW.EXE", "ONLINE.EXE"};
     for (const char* name : suggested)
-        censor::add_if_missing(form.List1, QString::fromLatin1(name).toUpper());
+        censor::add_if_missing(form.List1, platform::vb_ucase(QString::fromLatin1(name)));
     if (english())
         form.context().ui.msgBox(QStringLiteral("Find some suggestions from the author in the list box below. The "
                                                 "list was not activated automatically."),

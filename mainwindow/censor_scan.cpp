@@ -3,6 +3,7 @@
 #include "mainwindow/censor_list.h"
 #include "platform/system_queries.h"
 #include "platform/ui_services.h"
+#include "platform/vb_ucase.h"
 
 #include <QSet>
 
@@ -19,7 +20,7 @@ public:
     explicit Scan(MainForm& form) : form_(form)
     {
         for (const QString& entry : form_.List1.entries())
-            upper_.insert(entry.toUpper());
+            upper_.insert(platform::vb_ucase(entry));
     }
 
     // Opens `folder` in the folder list and its files in the file list; the list's error number or 0.
@@ -37,9 +38,9 @@ public:
         const controls::FileListBox& files = form_.File1;
         for (int i = 0; i < files.listCount(); ++i) {
             const QString name = files.list(i);
-            if (name.right(3).toUpper() != QLatin1String("EXE"))
+            if (platform::vb_ucase(name.right(3)) != QLatin1String("EXE"))
                 continue;
-            const QString upper = name.toUpper();
+            const QString upper = platform::vb_ucase(name);
             if (upper_.contains(upper))
                 continue;
             if (form_.List1.addItem(upper) < 0)

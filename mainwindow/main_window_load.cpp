@@ -50,9 +50,7 @@ void MainWindow::Form_Load()
 
     for (controls::Frame* frame : tabFrames())
         frame->move(180, 480, 6600, 4400);
-    f0.setTop(600);
-    f0.setHeight(4400);
-    f0.setLeft(6250);
+    placeInfoPanel();
 
     warn_of_older_version();
 

@@ -12,5 +12,6 @@ target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/tray.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vb_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vb_trim.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vb_ucase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win32_system.cpp)

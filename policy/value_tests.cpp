@@ -1,6 +1,7 @@
 #include "policy/value_tests.h"
 
 #include "platform/registry/number_text.h"
+#include "platform/vb_ucase.h"
 
 namespace policy {
 
@@ -16,6 +17,6 @@ bool equals_one(const platform::Variant& value)
 
 bool exact_no(const QString& text) { return text == QLatin1String("No"); }
 
-bool upper_case_no(const QString& text) { return text.toUpper() == QLatin1String("NO"); }
+bool upper_case_no(const QString& text) { return platform::vb_ucase(text) == QLatin1String("NO"); }
 
 } // namespace policy

@@ -48,6 +48,10 @@ protected:
     {
         if (what == P::All)
             setStyle();
+        // Read-only, the line edit offers no paste, cut, delete, undo or drop; typed keys still reach the
+        // filters above, and so the key press handler.
+        if (is(what, P::Locked) && widget_->isEditable())
+            widget_->lineEdit()->setReadOnly(combo_.textLocked());
         if (is(what, P::Items)) {
             widget_->clear();
             widget_->addItems(combo_.entries());

@@ -50,7 +50,8 @@ void MenuBinding::update()
     if (!action_)
         return;
     action_->setSeparator(menu_.isSeparator());
-    QString text = menu_.caption();
+    // A separator with a text is drawn as a heading that shows it; the line alone is wanted.
+    QString text = menu_.isSeparator() ? QString() : menu_.caption();
     // The shortcut is shown beside the caption; the window's own shortcuts choose the item, so that the
     // form decides whether it can be chosen.
     if (!menu_.shortcut().isEmpty())

@@ -46,6 +46,32 @@ TEST_F(ComboFixture, KeyPressWithoutHandlerKeepsTheKey)
     EXPECT_EQ(combo.userKeyPress('a'), 0);
 }
 
+TEST_F(ComboFixture, LockedTextChangesOnlyByChoosing)
+{
+    int keys = 0;
+    combo.onKeyPress = [&](int& keyAscii) {
+        ++keys;
+        keyAscii = 0;
+    };
+    combo.setText("Administrator");
+    combo.setTextLocked(true);
+    combo.userEdit("AdministratorEve"); // a paste
+    combo.userEdit("");                 // a cut
+    EXPECT_EQ(combo.text(), "Administrator");
+    EXPECT_EQ(combo.userKeyPress('x'), 0);
+    EXPECT_EQ(keys, 1) << "typed keys still reach the handler";
+
+    combo.userChoose(1);
+    EXPECT_EQ(combo.text(), "anna");
+    EXPECT_EQ(clicks, 1);
+    combo.setText("ben");
+    EXPECT_EQ(combo.text(), "ben") << "code sets the text";
+
+    combo.setTextLocked(false);
+    combo.userEdit("bert");
+    EXPECT_EQ(combo.text(), "bert");
+}
+
 TEST_F(ComboFixture, SettingTheTextRunsNoClick)
 {
     combo.setText("anna");

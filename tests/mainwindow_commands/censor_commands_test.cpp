@@ -48,6 +48,9 @@ TEST(CensorAdd, AddsTheChosenProgramUpperCasedAndNeverTwice)
         // The test compares with the entries as stored: a lower-case entry read from an account stays beside it.
         {"present in lower case", {"winword.exe"}, "C:\\Office\\winword.exe", {"winword.exe", "WINWORD.EXE"}},
         {"into an empty list", {}, "D:\\tool.exe", {"TOOL.EXE"}},
+        // One character at a time, the length kept: "STRASSE.EXE" would name another file.
+        {"sharp s kept", {"STRASSE.EXE"}, "C:\\Tools\\straße.exe", {"STRASSE.EXE", "STRAßE.EXE"}},
+        {"ligature kept", {}, "C:\\Tools\\ﬁnd.exe", {"ﬁND.EXE"}},
     };
     for (const Row& r : rows) {
         CommandsWindow w;

@@ -73,6 +73,21 @@ TEST_F(ScanTest, FolderWithoutSubfoldersAndEntriesInAnyCase)
     EXPECT_EQ(w.form.gesamtfiles.caption(), "Total: 1");
 }
 
+// The duplicate test upper-cases one character at a time: straße.exe and STRASSE.EXE are two programs.
+TEST_F(ScanTest, UpperCasesEachCharacterOnItsOwn)
+{
+    w.write("C:\\Sharp\\straße.exe", "MZ");
+    w.write("C:\\Sharp\\ÿ.exe", "MZ");
+    w.set_censor_list({"strasse.exe"});
+    scan("C:\\Sharp");
+    EXPECT_EQ(w.censor_list(), QStringList({"strasse.exe", "STRAßE.EXE", "Ÿ.EXE"}));
+
+    w.write("C:\\Sharp2\\STRASSE.EXE", "MZ");
+    w.set_censor_list({"straße.exe"});
+    scan("C:\\Sharp2");
+    EXPECT_EQ(w.censor_list(), QStringList({"straße.exe", "STRASSE.EXE"}));
+}
+
 TEST_F(ScanTest, NoAnswerChangesNothing)
 {
     for (bool cancel : {true, false}) {
