@@ -2,10 +2,10 @@
 
 #include "platform/accounts/account_lookup.h"
 #include "platform/codepage.h"
-#include "platform/profile_strings.h"
 #include "platform/registry.h"
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
+#include "policy/boot_options.h"
 #include "policy/ie_restrictions.h"
 #include "policy/policy_keys.h"
 
@@ -140,19 +140,6 @@ void write_wallpaper(Engine& e, platform::SystemParameters& system_parameters)
                                             platform::SPIF_UPDATEINIFILE | platform::SPIF_SENDWININICHANGE);
 }
 
-// A system without C:\MSDOS.SYS (the NT family) gets none: its boot options are left alone.
-void write_boot_options(Engine& e)
-{
-    const QString file = QStringLiteral("C:\\MSDOS.SYS");
-    if (e.ctx.files.set_attr(file, 0) != platform::vb::ok)
-        return;
-    const auto entry = [&](const controls::CheckBox& box) {
-        return box.value() == 1 ? std::optional<QString>(QStringLiteral("0")) : std::nullopt;
-    };
-    e.ctx.profile_strings.write(QStringLiteral("Options"), QStringLiteral("Autoscan"), entry(e.form.c61), file);
-    e.ctx.profile_strings.write(QStringLiteral("Options"), QStringLiteral("Bootkeys"), entry(e.form.c62), file);
-}
-
 void write_registered_names(Engine& e)
 {
     const QString os = platform::get_os(e.ctx.machine);
@@ -201,7 +188,8 @@ void settings_save(Engine& engine, platform::SystemParameters& system_parameters
     write_wallpaper(engine, system_parameters);
     set_dword(engine, HKEY_CURRENT_USER, k::system, QStringLiteral("DisableRegistryTools"),
               one_or_zero(engine.form.c38));
-    write_boot_options(engine);
+    // No MSDOS.SYS (the NT family mostly), or one that can't be written: the rest is still saved.
+    write_boot_options(engine.ctx, {engine.form.c61.value() == 1, engine.form.c62.value() == 1});
     write_boxes(engine, network_and_shell);
     write_registered_names(engine);
     // No control holds these three: the access password stays hidden, the tray icon off, and Windows Update
