@@ -89,14 +89,14 @@ void mm132_Click(policy::Engine& e, int language)
             chooser.setText(chooser.list(i)); // the text alone: the chooser's own load does not run
             if (e.form.mm22.onClick)
                 e.form.mm22.onClick(); // Unmark all
-            policy::hive(e, policy::hive_apply);
+            policy::hive(e, policy::hive_apply, language);
         }
     } else {
         if (!profiles_warning_accepted(ctx.ui, german)) {
             e.deinstall_running = false;
             return;
         }
-        policy::Deinstall_Registry(e, platform::get_username(ctx.machine));
+        policy::Deinstall_Registry(e, platform::get_username(ctx.machine), language);
     }
 
     platform::REG_DeleteValue(ctx.registry, platform::HKEY_LOCAL_MACHINE,
