@@ -10,7 +10,7 @@ void cm32_Click(const CommandLinks& links)
         links.show_verzeichnis();
 }
 
-void attach_desktop_commands(MainForm& form, CommandLinks& links)
+void attach_desktop_commands(MainForm& form, CommandLinks& links, int language)
 {
     form.cm51.onClick = [&form] { cm51_Click(form); };
     form.cm52.onClick = [&form] { cm52_Click(form); };
@@ -18,7 +18,7 @@ void attach_desktop_commands(MainForm& form, CommandLinks& links)
     form.cmd22.onClick = [&form] { cmd22_Click(form); };
     form.c16.onClick = [&form] { c16_Click(form); };
     form.t31.onClick = [&form] { t31_Click(form); };
-    form.cm31.onClick = [&form, &links] { cm31_Click(form, links.system_parameters); };
+    form.cm31.onClick = [&form, &links, language] { cm31_Click(form, links.system_parameters, language); };
     form.cm32.onClick = [&links] { cm32_Click(links); };
 }
 

@@ -1,7 +1,6 @@
 #include "mainwindow/edit_presets.h"
 
 #include "mainwindow/desktop_commands.h"
-#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 
 #include <span>
@@ -76,10 +75,10 @@ void mm23_Click(const CommandLinks& links)
         links.show_setpass();
 }
 
-void mm24_Click(MainForm& form)
+void mm24_Click(MainForm& form, int language)
 {
     set(form, suggested, 1);
-    if (platform::get_language() == 1)
+    if (language == 1)
         form.context().ui.msgBox(QStringLiteral("Suggestions by the author are set..."), 64,
                                  QStringLiteral("Suggestions..."));
     else
@@ -89,12 +88,12 @@ void mm24_Click(MainForm& form)
 
 void unmark_all(MainForm& form) { unmark_first_groups(form); }
 
-void attach_edit_commands(MainForm& form, CommandLinks& links)
+void attach_edit_commands(MainForm& form, CommandLinks& links, int language)
 {
     form.mm21.onClick = [&form] { mm21_Click(form); };
     form.mm22.onClick = [&form] { mm22_Click(form); };
     form.mm23.onClick = [&links] { mm23_Click(links); };
-    form.mm24.onClick = [&form] { mm24_Click(form); };
+    form.mm24.onClick = [&form, language] { mm24_Click(form, language); };
 }
 
 } // namespace mainwindow

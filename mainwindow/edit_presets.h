@@ -5,6 +5,7 @@
 
 #include "mainwindow/command_links.h"
 #include "mainform/main_form.h"
+#include "platform/system_queries.h"
 
 namespace mainwindow {
 
@@ -16,12 +17,12 @@ void mm21_Click(MainForm& form);
 void mm22_Click(MainForm& form);
 // Opens the dialog that changes the access password.
 void mm23_Click(const CommandLinks& links);
-// Suggestions: 17 boxes ticked on top of what is ticked, then a message.
-void mm24_Click(MainForm& form);
+// Suggestions: 17 boxes ticked on top of what is ticked, then a message in `language`.
+void mm24_Click(MainForm& form, int language = platform::get_language());
 // Unmark all without the last group (c90 to c99).
 void unmark_all(MainForm& form);
 
-// mm21 to mm24. `links` must outlive the form's handlers.
-void attach_edit_commands(MainForm& form, CommandLinks& links);
+// mm21 to mm24, speaking `language`. `links` must outlive the form's handlers.
+void attach_edit_commands(MainForm& form, CommandLinks& links, int language = platform::get_language());
 
 } // namespace mainwindow

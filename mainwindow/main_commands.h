@@ -7,9 +7,11 @@
 #include "mainwindow/desktop_commands.h"
 #include "mainwindow/edit_presets.h"
 #include "mainwindow/settings_tab_commands.h"
+#include "platform/system_queries.h"
 
 namespace mainwindow {
 
-void attach_main_commands(MainForm& form, CommandLinks& links);
+// The commands speak `language` (0 German, 1 English).
+void attach_main_commands(MainForm& form, CommandLinks& links, int language = platform::get_language());
 
 } // namespace mainwindow

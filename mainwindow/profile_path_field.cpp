@@ -1,14 +1,11 @@
 #include "mainwindow/settings_tab_commands.h"
 
 #include "platform/registry.h"
-#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 
 namespace mainwindow {
 
 namespace {
-
-bool english() { return platform::get_language() == 1; }
 
 // Nothing is stored; the program ends.
 void cancelled(platform::UiServices& ui)
@@ -19,11 +16,11 @@ void cancelled(platform::UiServices& ui)
 
 } // namespace
 
-void t810_GotFocus(MainForm& form)
+void t810_GotFocus(MainForm& form, int language)
 {
     platform::UiServices& ui = form.context().ui;
     const platform::Answer answer =
-        english()
+        language == 1
             ? ui.msgBox(QStringLiteral("Change these settings only, if you are sure, your profiles coming from a "
                                        "server, not local.\r\nReally sure to change this settings (maybe dangerous) ?"),
                         276, QStringLiteral("Attention !!!!"))
@@ -35,12 +32,12 @@ void t810_GotFocus(MainForm& form)
         form.syslist.setFocus(); // leaves t810: its lost-focus question follows at once
 }
 
-void t810_LostFocus(MainForm& form)
+void t810_LostFocus(MainForm& form, int language)
 {
     platform::Context& ctx = form.context();
     const QString path = form.t810.text();
     const platform::Answer answer =
-        english()
+        language == 1
             ? ctx.ui.msgBox(QStringLiteral("Use directory ") + path +
                                 QStringLiteral("for user profiles ? Attention: If you enter a wrong path/directory "
                                                "the program may not work correctly ! "),
@@ -65,7 +62,7 @@ void t810_LostFocus(MainForm& form)
         return;
     }
 
-    if (english())
+    if (language == 1)
         ctx.ui.msgBox(QStringLiteral("The program will now be terminated. Please start it again. A reboot of windows "
                                      "is not necessary."),
                       64, QStringLiteral("Program terminated..."));
@@ -76,11 +73,11 @@ void t810_LostFocus(MainForm& form)
     ctx.ui.endProgram();
 }
 
-void attach_settings_tab_commands(MainForm& form)
+void attach_settings_tab_commands(MainForm& form, int language)
 {
-    form.syslist.onDblClick = [&form] { syslist_DblClick(form); };
-    form.t810.onGotFocus = [&form] { t810_GotFocus(form); };
-    form.t810.onLostFocus = [&form] { t810_LostFocus(form); };
+    form.syslist.onDblClick = [&form, language] { syslist_DblClick(form, language); };
+    form.t810.onGotFocus = [&form, language] { t810_GotFocus(form, language); };
+    form.t810.onLostFocus = [&form, language] { t810_LostFocus(form, language); };
 }
 
 } // namespace mainwindow

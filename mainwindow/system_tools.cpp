@@ -1,7 +1,6 @@
 #include "mainwindow/settings_tab_commands.h"
 
 #include "platform/process.h"
-#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 
 #include <array>
@@ -31,7 +30,7 @@ constexpr std::array<Tool, 10> tools = {{
 
 } // namespace
 
-void syslist_DblClick(MainForm& form)
+void syslist_DblClick(MainForm& form, int language)
 {
     const int position = form.syslist.listIndex();
     if (position < 0 || position >= static_cast<int>(tools.size()))
@@ -41,7 +40,7 @@ void syslist_DblClick(MainForm& form)
     // The tool runs on its own; only a tool that cannot be started is reported.
     if (ctx.processes.shell(QString::fromLatin1(tool.command_line), tool.window_style).ok())
         return;
-    if (platform::get_language() == 1)
+    if (language == 1)
         ctx.ui.msgBox(QStringLiteral("Sorry, the requested Win Tool was not found/installed."), 16,
                       QStringLiteral("Error..."));
     else

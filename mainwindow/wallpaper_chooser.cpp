@@ -7,11 +7,11 @@ namespace mainwindow {
 
 // Each step goes on whatever the one before it did: a file that is no picture keeps the old preview, and a
 // file the probe does not find gets none, but the box is ticked and the wallpaper set all the same.
-void cm31_Click(MainForm& form, platform::SystemParameters& system_parameters)
+void cm31_Click(MainForm& form, platform::SystemParameters& system_parameters, int language)
 {
     platform::Context& ctx = form.context();
     controls::CommonDialog& dialog = form.dialog;
-    dialog.setDialogTitle(platform::get_language() == 1 ? QStringLiteral("Select fixed Wallpaper")
+    dialog.setDialogTitle(language == 1 ? QStringLiteral("Select fixed Wallpaper")
                                                         : QStringLiteral("Festen Desktop Hintergrund auswählen"));
     dialog.setFilter(QStringLiteral("*.BMP (Bitmap)|*.bmp"));
     dialog.setInitDir(platform::get_windir(ctx.machine));

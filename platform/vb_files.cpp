@@ -288,8 +288,12 @@ VbResult<QString> VbFiles::input_item(int number)
     QByteArray item;
     if (f->peek() == '"') {
         f->take();
-        for (int c = f->take(); c >= 0 && c != '"'; c = f->take())
+        int c = f->take();
+        for (; c >= 0 && c != '"'; c = f->take())
             item += static_cast<char>(c);
+        // A quote that is never closed ran into the end of the file: the item was not read whole.
+        if (c < 0)
+            return {QString(), vb::input_past_end};
         // What follows the closing quote up to the delimiter is not part of the item; a delimiter is taken.
         while (is_blank(f->peek()))
             f->take();

@@ -47,7 +47,7 @@ public:
     int print(int number, const QString& text, bool line_end = true);
     // Input #number, item (Input, Binary): leading blanks skipped, the item ends at a comma or a line end (CR LF,
     // CR or LF; a blank line is an empty item); a quoted item is taken without its quotes and may hold commas.
-    // 62 at the end of the file.
+    // 62 at the end of the file, and for a quoted item whose closing quote the end of the file cuts off.
     VbResult<QString> input_item(int number);
     // Line Input #number: the rest of the line without its line end. 62 at the end of the file.
     VbResult<QString> line_input(int number);

@@ -21,9 +21,9 @@ bool is_logged_on_account(Engine& e)
     return user.toLower() == e.form.Combo_user.text().toLower();
 }
 
-void refuse(platform::UiServices& ui)
+void refuse(platform::UiServices& ui, int language)
 {
-    if (platform::get_language() == 0)
+    if (language == 0)
         ui.msgBox(QStringLiteral("Für den angemeldeten Benutzer können aus Sicherheitsgründen keine Einschränkungen "
                                  "gesetzt werden. Bitte wählen Sie einen anderen Benutzer aus."),
                   16, QStringLiteral("Dieser Benutzer nicht beschränkbar !"));
@@ -33,9 +33,9 @@ void refuse(platform::UiServices& ui)
                   16, QStringLiteral("Sorry.."));
 }
 
-QString progress_text(const QString& account)
+QString progress_text(const QString& account, int language)
 {
-    return (platform::get_language() == 0 ? QStringLiteral("Lade Profil:") : QStringLiteral("Load Profile:")) + account;
+    return (language == 0 ? QStringLiteral("Lade Profil:") : QStringLiteral("Load Profile:")) + account;
 }
 
 // Built afresh for every call: the profiles field may change while the helper program runs.
@@ -44,15 +44,16 @@ QString hive_file(Engine& e)
     return e.form.t810.text() + e.form.Combo_user.text() + QStringLiteral("\\NTUSER.DAT");
 }
 
-std::int16_t load_unload(Engine& e, std::int16_t operation)
+std::int16_t load_unload(Engine& e, std::int16_t operation, int language)
 {
-    return platform::HIVE_LoadUnload(e.ctx, operation, hive_file(e), e.form.Combo_user.text(), e.deinstall_running);
+    return platform::HIVE_LoadUnload(e.ctx, operation, hive_file(e), e.form.Combo_user.text(), e.deinstall_running,
+                                     language);
 }
 
-void work(Engine& e, std::int16_t mode)
+void work(Engine& e, std::int16_t mode, int language)
 {
     if (mode == hive_apply)
-        REG_Save32(e);
+        REG_Save32(e, language);
     else
         REG_Load32(e);
 }
@@ -71,9 +72,9 @@ bool account_written(Engine& e)
     return flushed == platform::ERROR_SUCCESS;
 }
 
-void tell_not_saved(platform::UiServices& ui)
+void tell_not_saved(platform::UiServices& ui, int language)
 {
-    if (platform::get_language() == 0)
+    if (language == 0)
         ui.msgBox(QStringLiteral("Die Einschränkungen konnten nicht in der Registry des Benutzers gespeichert werden."),
                   16);
     else
@@ -88,14 +89,14 @@ void unlock(Engine& e)
 
 } // namespace
 
-void hive(Engine& e, std::int16_t mode)
+void hive(Engine& e, std::int16_t mode, int language)
 {
     if (mode != hive_apply && mode != hive_read) {
         e.ctx.ui.msgBox(QStringLiteral("Interner Fehler bei Sub:HIVE"), 0);
         return;
     }
     if (!platform::is_nt(e.ctx.machine)) {
-        work(e, mode);
+        work(e, mode, language);
         return;
     }
     if (!e.deinstall_running && is_logged_on_account(e)) {
@@ -103,7 +104,7 @@ void hive(Engine& e, std::int16_t mode)
             if (e.form.mm22.onClick)
                 e.form.mm22.onClick(); // Unmark all
         } else {
-            refuse(e.ctx.ui);
+            refuse(e.ctx.ui, language);
         }
         return;
     }
@@ -112,20 +113,20 @@ void hive(Engine& e, std::int16_t mode)
     e.form.Combo_user.setEnabled(false);
     auto& bar = e.form.StatusBar;
     const QString saved = bar.valid(progress_panel) ? bar.panel(progress_panel).text : QString();
-    const QString progress = progress_text(e.form.Combo_user.text());
+    const QString progress = progress_text(e.form.Combo_user.text(), language);
     bar.setPanelText(progress_panel, progress);
 
     // A mount left behind by an earlier run that failed goes first.
-    load_unload(e, platform::hive_unload);
+    load_unload(e, platform::hive_unload, language);
     bar.setPanelText(progress_panel, progress);
-    if (load_unload(e, platform::hive_load) != platform::hive_ok) {
+    if (load_unload(e, platform::hive_load, language) != platform::hive_ok) {
         unlock(e);
         return; // the loader has told why; the progress text stays
     }
-    work(e, mode);
+    work(e, mode, language);
     if (mode == hive_apply && !account_written(e))
-        tell_not_saved(e.ctx.ui);
-    load_unload(e, platform::hive_unload);
+        tell_not_saved(e.ctx.ui, language);
+    load_unload(e, platform::hive_unload, language);
 
     unlock(e);
     bar.setPanelText(progress_panel, saved);

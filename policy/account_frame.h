@@ -2,6 +2,7 @@
 // Apply and load for the account chosen in the user chooser: on the NT family inside a mount of the
 // account's hive, with the chooser locked and progress in the status bar; on Windows 95/98/ME directly.
 
+#include "platform/system_queries.h"
 #include "policy/engine.h"
 
 #include <cstdint>
@@ -13,7 +14,8 @@ inline constexpr std::int16_t hive_read = 2;  // the account's restriction set i
 
 // Refuses the logged-on account (apply: a message; load: Unmark all), except while de-install runs. On the NT
 // family: unload, load, then REG_Save32 or REG_Load32, then unload; a load that fails stops before the work, and
-// an apply whose last write into the account's hive fails is told in a critical box.
-void hive(Engine& engine, std::int16_t mode);
+// an apply whose last write into the account's hive fails is told in a critical box. Its messages and progress
+// text, and those of the hive loader and the writer, are those of `language`.
+void hive(Engine& engine, std::int16_t mode, int language = platform::get_language());
 
 } // namespace policy

@@ -4,11 +4,9 @@
 #include "policy/save_refused.h"
 #include "policy/user_branch.h"
 
-#include "platform/system_queries.h"
-
 namespace policy {
 
-void Deinstall_Registry(Engine& e, const QString& user)
+void Deinstall_Registry(Engine& e, const QString& user, int language)
 {
     UserBranch out(e.ctx.registry, account_user_root(e.ctx.machine, user));
     make_regpaths(e.ctx.registry, out.root().root, out.root().prefix);
@@ -17,7 +15,7 @@ void Deinstall_Registry(Engine& e, const QString& user)
     };
     const QString zero = QStringLiteral("0");
     if (entry(11, zero) != platform::ERROR_SUCCESS) {
-        show_save_refused(e.ctx.ui, platform::get_language(), user);
+        show_save_refused(e.ctx.ui, language, user);
         return;
     }
     // Less than the writer's reset: the desktop links (39), "NoControlPanel" (162) and the keys and files

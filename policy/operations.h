@@ -2,6 +2,7 @@
 // The restriction policy engine's operations on the main window's restriction set, named as the program's
 // own code names them.
 
+#include "platform/system_queries.h"
 #include "policy/engine.h"
 
 #include <QString>
@@ -23,12 +24,12 @@ void Cpl_Save(Engine& e);
 
 // Writes the window's restriction set into the branch of the account in Combo_user (on the NT family its
 // hive must be mounted under HKEY_USERS with the account's name), into CONTROL.INI (95/98/ME) and into
-// C:\MSDOS.SYS. When the first write fails the user is told and nothing else is written.
-void REG_Save32(Engine& e);
+// C:\MSDOS.SYS. When the first write fails the user is told (in `language`) and nothing else is written.
+void REG_Save32(Engine& e, int language = platform::get_language());
 
 // Switches off the restriction values of one account (NT family: its mounted hive; 95/98/ME: the current
 // user), with the same first write and message as REG_Save32.
-void Deinstall_Registry(Engine& e, const QString& user);
+void Deinstall_Registry(Engine& e, const QString& user, int language = platform::get_language());
 
 // Sets the window's restriction set from the branch of the account in Combo_user and from C:\MSDOS.SYS.
 void REG_Load32(Engine& e);

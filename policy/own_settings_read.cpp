@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
+#include "policy/boot_options.h"
 #include "policy/ie_restrictions.h"
 #include "policy/policy_keys.h"
 #include "policy/value_tests.h"
@@ -83,30 +84,16 @@ void read_wallpaper(Engine& e)
         e.form.pic31.loadPicture(host.path); // a file that is no picture leaves the preview as it was
 }
 
-// An entry is ticked by its name alone: the writer adds it to tick the box and removes it to untick.
-void read_boot_options(Engine& e)
+// The boxes are unticked first: a file that is missing or can't be read leaves both unticked.
+void show_boot_options(Engine& e)
 {
     e.form.c61.setValue(0);
     e.form.c62.setValue(0);
-    const QString file = QStringLiteral("C:\\MSDOS.SYS");
-    e.ctx.files.set_attr(file, 0);
-    const int number = e.ctx.files.free_file();
-    if (number == 0 || e.ctx.files.open(file, platform::FileMode::input, number) != platform::vb::ok)
-        return;
-    for (;;) {
-        const auto at_end = e.ctx.files.eof(number);
-        if (!at_end.ok() || at_end.value)
-            break;
-        const auto item = e.ctx.files.input_item(number);
-        if (!item.ok())
-            break;
-        const QString head = item.value.left(8);
-        if (head == QLatin1String("Autoscan"))
-            e.form.c61.setValue(1);
-        else if (head == QLatin1String("Bootkeys"))
-            e.form.c62.setValue(1);
-    }
-    e.ctx.files.close(number);
+    const BootOptions boot = read_boot_options(e.ctx);
+    if (boot.autoscan)
+        e.form.c61.setValue(1);
+    if (boot.bootkeys)
+        e.form.c62.setValue(1);
 }
 
 void read_registered_names(Engine& e)
@@ -135,7 +122,7 @@ void settings_get(Engine& engine)
         (engine.form.*r.box).setValue(not_zero(ie_get_restriction(engine.ctx, QLatin1String(r.name))) ? 1 : 0);
     read_boxes(engine, desktop);
     read_wallpaper(engine);
-    read_boot_options(engine);
+    show_boot_options(engine);
     read_boxes(engine, network_and_shell);
     read_registered_names(engine);
     // The window shows the account's own Windows Update restriction too, as the reader of an account does.

@@ -1,10 +1,11 @@
 #include "policy/own_settings_write.h"
 
 #include "platform/accounts/account_lookup.h"
-#include "platform/profile_strings.h"
+#include "platform/codepage.h"
 #include "platform/registry.h"
 #include "platform/registry/number_text.h"
 #include "platform/system_queries.h"
+#include "policy/boot_options.h"
 #include "policy/ie_restrictions.h"
 #include "policy/policy_keys.h"
 
@@ -121,7 +122,7 @@ void write_no_find(Engine& e)
     set_dword(e, HKEY_USERS, key, QStringLiteral("NoFind"), one_or_zero(e.form.c14));
 }
 
-void write_wallpaper(Engine& e)
+void write_wallpaper(Engine& e, platform::SystemParameters& system_parameters)
 {
     if (e.form.c37.value() != 1) {
         set_dword(e, HKEY_CURRENT_USER, k::explorer, QStringLiteral("FixedWallpaper"),
@@ -132,22 +133,11 @@ void write_wallpaper(Engine& e)
     set_dword(e, HKEY_CURRENT_USER, k::explorer, QStringLiteral("FixedWallpaper"), QStringLiteral("1"));
     platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, k::explorer,
                             QStringLiteral("WallpaperName"), file);
-    // What making it the desktop's wallpaper and storing it in the profile leaves behind.
     platform::REG_SetString(e.ctx.registry, HKEY_CURRENT_USER, k::desktop, QStringLiteral("Wallpaper"),
                             file);
-}
-
-// A system without C:\MSDOS.SYS (the NT family) gets none: its boot options are left alone.
-void write_boot_options(Engine& e)
-{
-    const QString file = QStringLiteral("C:\\MSDOS.SYS");
-    if (e.ctx.files.set_attr(file, 0) != platform::vb::ok)
-        return;
-    const auto entry = [&](const controls::CheckBox& box) {
-        return box.value() == 1 ? std::optional<QString>(QStringLiteral("0")) : std::nullopt;
-    };
-    e.ctx.profile_strings.write(QStringLiteral("Options"), QStringLiteral("Autoscan"), entry(e.form.c61), file);
-    e.ctx.profile_strings.write(QStringLiteral("Options"), QStringLiteral("Bootkeys"), entry(e.form.c62), file);
+    // The running account's desktop shows it at once and keeps it.
+    system_parameters.SystemParametersInfoA(platform::SPI_SETDESKWALLPAPER, 0, platform::to_cp1252(file),
+                                            platform::SPIF_UPDATEINIFILE | platform::SPIF_SENDWININICHANGE);
 }
 
 void write_registered_names(Engine& e)
@@ -189,16 +179,17 @@ void settings_get_restrict(Engine& engine)
         engine.form.c41.setValue(state);
 }
 
-void settings_save(Engine& engine)
+void settings_save(Engine& engine, platform::SystemParameters& system_parameters)
 {
     create_account_keys(engine);
     write_boxes(engine, start_menu_head);
     write_no_find(engine);
     write_boxes(engine, settings_pages);
-    write_wallpaper(engine);
+    write_wallpaper(engine, system_parameters);
     set_dword(engine, HKEY_CURRENT_USER, k::system, QStringLiteral("DisableRegistryTools"),
               one_or_zero(engine.form.c38));
-    write_boot_options(engine);
+    // No MSDOS.SYS (the NT family mostly), or one that can't be written: the rest is still saved.
+    write_boot_options(engine.ctx, {engine.form.c61.value() == 1, engine.form.c62.value() == 1});
     write_boxes(engine, network_and_shell);
     write_registered_names(engine);
     // No control holds these three: the access password stays hidden, the tray icon off, and Windows Update

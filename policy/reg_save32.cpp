@@ -23,7 +23,7 @@ class Save {
 public:
     Save(Engine& e, const UserRoot& root) : e_(e), f_(e.form), out_(e.ctx.registry, root) {}
 
-    void run();
+    void run(int language);
 
 private:
     const QString& vn(int n) const { return e_.VN[static_cast<std::size_t>(n)]; }
@@ -145,12 +145,12 @@ void Save::drives()
     out_.dword(keys::explorer, QStringLiteral("NoDrives"), drive_mask(hidden));
 }
 
-void Save::run()
+void Save::run(int language)
 {
     make_regpaths(e_.ctx.registry, out_.root().root, out_.root().prefix);
 
     if (entry(11, zero) != platform::ERROR_SUCCESS) {
-        show_save_refused(e_.ctx.ui, platform::get_language());
+        show_save_refused(e_.ctx.ui, language);
         return;
     }
     reset();
@@ -205,9 +205,9 @@ void Save::run()
 
 } // namespace
 
-void REG_Save32(Engine& e)
+void REG_Save32(Engine& e, int language)
 {
-    Save(e, writer_user_root(e.ctx.machine, e.form.Combo_user.text())).run();
+    Save(e, writer_user_root(e.ctx.machine, e.form.Combo_user.text())).run(language);
 }
 
 } // namespace policy

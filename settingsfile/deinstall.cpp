@@ -17,11 +17,9 @@ constexpr int warn_no_default = 308;     // exclamation, Yes and No, No the defa
 constexpr int critical = 16;
 constexpr int minimized_with_focus = 2;
 
-bool german() { return platform::get_language() == 0; }
-
-bool start_asked(platform::UiServices& ui)
+bool start_asked(platform::UiServices& ui, bool german)
 {
-    const platform::Answer a = german()
+    const platform::Answer a = german
         ? ui.msgBox(QStringLiteral("Je nach Umfang der Benutzerkonten (W2000/XP) kann die Deinstallation einige "
                                    "Sekunden dauern. Wollen Sie nun mit der DE-Installation beginnen ?"),
                     ask_no_default, QStringLiteral("DE-Installieren ?"))
@@ -31,11 +29,11 @@ bool start_asked(platform::UiServices& ui)
     return a == platform::Answer::Yes;
 }
 
-bool profiles_warning_accepted(platform::UiServices& ui)
+bool profiles_warning_accepted(platform::UiServices& ui, bool german)
 {
     const QString cr2 = QStringLiteral("\r\r");
     platform::Answer a;
-    if (german())
+    if (german)
         a = ui.msgBox(QStringLiteral("Auf Ihrem Rechner sind Benutzerprofile installiert.") + cr2
                           + QStringLiteral("In diesem Fall müssen Sie bei der De-Installation sehr sorgfältig "
                                            "vorgehen, so sollten Sie bevor Sie das Programm DE-installieren, "
@@ -63,9 +61,9 @@ bool profiles_warning_accepted(platform::UiServices& ui)
     return a == platform::Answer::Yes;
 }
 
-void show_uninstaller_missing(platform::UiServices& ui)
+void show_uninstaller_missing(platform::UiServices& ui, bool german)
 {
-    if (german())
+    if (german)
         ui.msgBox(QStringLiteral("Der De-Installationspfad konnte nicht gefunden werden. Versuchen Sie die "
                                  "Anwendung über die Systemsteuerung/Software zu deinstallieren."),
                   critical, QStringLiteral("Uninstall nicht gefunden"));
@@ -77,10 +75,11 @@ void show_uninstaller_missing(platform::UiServices& ui)
 
 } // namespace
 
-void mm132_Click(policy::Engine& e)
+void mm132_Click(policy::Engine& e, int language)
 {
     platform::Context& ctx = e.ctx;
-    if (!start_asked(ctx.ui))
+    const bool german = language == 0;
+    if (!start_asked(ctx.ui, german))
         return;
     e.deinstall_running = true;
 
@@ -90,14 +89,14 @@ void mm132_Click(policy::Engine& e)
             chooser.setText(chooser.list(i)); // the text alone: the chooser's own load does not run
             if (e.form.mm22.onClick)
                 e.form.mm22.onClick(); // Unmark all
-            policy::hive(e, policy::hive_apply);
+            policy::hive(e, policy::hive_apply, language);
         }
     } else {
-        if (!profiles_warning_accepted(ctx.ui)) {
+        if (!profiles_warning_accepted(ctx.ui, german)) {
             e.deinstall_running = false;
             return;
         }
-        policy::Deinstall_Registry(e, platform::get_username(ctx.machine));
+        policy::Deinstall_Registry(e, platform::get_username(ctx.machine), language);
     }
 
     platform::REG_DeleteValue(ctx.registry, platform::HKEY_LOCAL_MACHINE,
@@ -111,7 +110,7 @@ void mm132_Click(policy::Engine& e)
         ctx.processes.shell(uninstaller, minimized_with_focus);
         ctx.ui.endProgram();
     }
-    show_uninstaller_missing(ctx.ui);
+    show_uninstaller_missing(ctx.ui, german);
     ctx.ui.endProgram();
 }
 

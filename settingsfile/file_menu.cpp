@@ -1,6 +1,5 @@
 #include "settingsfile/file_menu.h"
 
-#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 #include "platform/vb_files.h"
 #include "settingsfile/deinstall.h"
@@ -15,8 +14,6 @@ namespace {
 
 constexpr int ask_yes_no = 52; // exclamation, Yes and No, Yes the default
 
-bool german() { return platform::get_language() == 0; }
-
 void prepare(controls::CommonDialog& dialog, const QString& title)
 {
     dialog.setDialogTitle(title);
@@ -25,13 +22,13 @@ void prepare(controls::CommonDialog& dialog, const QString& title)
 }
 
 // Whether a file that holds something already may be overwritten; an empty or missing one may.
-bool may_overwrite(platform::Context& ctx, const QString& path)
+bool may_overwrite(platform::Context& ctx, const QString& path, int language)
 {
     const auto length = ctx.files.file_len(path);
     if (!length.ok() || length.value <= 0)
         return true;
     ctx.ui.beep();
-    const platform::Answer answer = german()
+    const platform::Answer answer = language == 0
         ? ctx.ui.msgBox(QStringLiteral("Diese Datei ist bereits vorhanden. \rBestehende Datei überschreiben ?"),
                         ask_yes_no, QStringLiteral("Einschränkungen speichern"))
         : ctx.ui.msgBox(QStringLiteral("This file already exists.\rOverwrite existing file ?"), ask_yes_no,
@@ -41,35 +38,35 @@ bool may_overwrite(platform::Context& ctx, const QString& path)
 
 } // namespace
 
-void mm11_Click(mainwindow::MainForm& form)
+void mm11_Click(mainwindow::MainForm& form, int language)
 {
-    prepare(form.dialog, german() ? QStringLiteral("Datei öffnen...") : QStringLiteral("Open File..."));
+    prepare(form.dialog, language == 0 ? QStringLiteral("Datei öffnen...") : QStringLiteral("Open File..."));
     form.dialog.showOpen();
     const QString path = form.dialog.fileName();
     if (!path.isEmpty())
-        dateiöffnen(form, path);
+        dateiöffnen(form, path, language);
 }
 
-void mm12_Click(mainwindow::MainForm& form, FileMenuState& state)
+void mm12_Click(mainwindow::MainForm& form, FileMenuState& state, int language)
 {
     if (!state.current_settings_file.isEmpty()) {
-        dateispeichern(form, state.current_settings_file);
+        dateispeichern(form, state.current_settings_file, language);
         return;
     }
-    mm13_Click(form, state);
+    mm13_Click(form, state, language);
 }
 
-void mm13_Click(mainwindow::MainForm& form, FileMenuState& state)
+void mm13_Click(mainwindow::MainForm& form, FileMenuState& state, int language)
 {
     prepare(form.dialog, form.save_dialog_title);
     form.dialog.showSave();
     const QString path = form.dialog.fileName();
     if (path.isEmpty())
         return;
-    if (!may_overwrite(form.context(), path))
+    if (!may_overwrite(form.context(), path, language))
         return;
     // Only a file that was written becomes the one Save goes to without asking.
-    if (dateispeichern(form, path))
+    if (dateispeichern(form, path, language))
         state.current_settings_file = path;
 }
 
@@ -77,15 +74,15 @@ void mm15_Click(mainwindow::MainForm& form) { form.dialog.showPrinter(); }
 
 void mm16_Click(mainwindow::MainForm& form) { form.context().ui.endProgram(); }
 
-void attach_file_menu(policy::Engine& engine)
+void attach_file_menu(policy::Engine& engine, int language)
 {
     mainwindow::MainForm& form = engine.form;
     auto state = std::make_shared<FileMenuState>();
-    form.mm11.onClick = [&form] { mm11_Click(form); };
-    form.mm12.onClick = [&form, state] { mm12_Click(form, *state); };
-    form.mm13.onClick = [&form, state] { mm13_Click(form, *state); };
-    form.mm132.onClick = [&engine] { mm132_Click(engine); };
-    form.mm14.onClick = [&form] { mm14_Click(form); };
+    form.mm11.onClick = [&form, language] { mm11_Click(form, language); };
+    form.mm12.onClick = [&form, state, language] { mm12_Click(form, *state, language); };
+    form.mm13.onClick = [&form, state, language] { mm13_Click(form, *state, language); };
+    form.mm132.onClick = [&engine, language] { mm132_Click(engine, language); };
+    form.mm14.onClick = [&form, language] { mm14_Click(form, language); };
     form.mm15.onClick = [&form] { mm15_Click(form); };
     form.mm16.onClick = [&form] { mm16_Click(form); };
 }

@@ -3,6 +3,7 @@
 // Every file dialog is the window's common dialog `dialog`, whose file name stays from one use to the next.
 
 #include "mainform/main_form.h"
+#include "platform/system_queries.h"
 #include "policy/engine.h"
 
 #include <QString>
@@ -18,15 +19,18 @@ struct FileMenuState {
     QString current_settings_file;
 };
 
-void mm11_Click(mainwindow::MainForm& form);                       // Open
-void mm12_Click(mainwindow::MainForm& form, FileMenuState& state); // Save
-void mm13_Click(mainwindow::MainForm& form, FileMenuState& state); // Save as
-void mm15_Click(mainwindow::MainForm& form);                       // Printer set-up
-void mm16_Click(mainwindow::MainForm& form);                       // Exit: ends the program
+// The texts are those of `language` (0 German, 1 English).
+void mm11_Click(mainwindow::MainForm& form, int language = platform::get_language()); // Open
+void mm12_Click(mainwindow::MainForm& form, FileMenuState& state,
+                int language = platform::get_language()); // Save
+void mm13_Click(mainwindow::MainForm& form, FileMenuState& state,
+                int language = platform::get_language()); // Save as
+void mm15_Click(mainwindow::MainForm& form);              // Printer set-up
+void mm16_Click(mainwindow::MainForm& form);              // Exit: ends the program
 
 // Attaches Open, Save, Save as, De-install, Print, Printer set-up and Exit to mm11, mm12, mm13, mm132,
-// mm14, mm15 and mm16. The handlers keep the menu's state themselves; the engine must outlive the form's
-// handlers.
-void attach_file_menu(policy::Engine& engine);
+// mm14, mm15 and mm16, speaking `language`. The handlers keep the menu's state themselves; the engine must
+// outlive the form's handlers.
+void attach_file_menu(policy::Engine& engine, int language = platform::get_language());
 
 } // namespace settingsfile

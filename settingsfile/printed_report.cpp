@@ -1,8 +1,9 @@
 #include "settingsfile/printed_report.h"
 
-#include "platform/system_queries.h"
-#include "platform/ui_services.h"
 #include "settingsfile/box_groups.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace settingsfile {
 
@@ -12,6 +13,7 @@ constexpr double left_margin = -1000; // the origin 1000 twips in from the left 
 constexpr double footer_top = 15500;
 constexpr double footer_left = 1;
 constexpr int answer_column = 50;
+constexpr double body_points = 10;
 
 struct Words {
     QString on;
@@ -39,7 +41,7 @@ public:
 
     void title_style() { style(14, true); }
     void heading_style() { style(12, true); }
-    void body_style() { style(10, false); }
+    void body_style() { style(body_points, false); }
 
     void line(const QString& text = {})
     {
@@ -76,7 +78,7 @@ public:
     // The notice at the foot of the page, in the body style.
     void footer()
     {
-        p_.setCurrentY(footer_top);
+        p_.setCurrentY(footer_y());
         p_.setCurrentX(footer_left);
         p_.print(QString(32, QLatin1Char(' ')) + w_.notice);
     }
@@ -85,20 +87,31 @@ public:
     // page of its own rather than through the notice and off the foot of the paper.
     void make_room()
     {
-        if (p_.currentY() + line_height_ <= footer_top)
+        if (p_.currentY() + line_height_ <= footer_y())
             return;
         footer();
         p_.newPage();
     }
 
 private:
+    // 15500 fits the printable area of A4; a shorter one (Letter) would push the notice onto a page of
+    // its own, so there it stands on the last line of the area. Whole twips, so the line surely fits.
+    double footer_y() const
+    {
+        const double last_line = std::floor(p_.scaleTop() + p_.pageHeight() - body_line_height_);
+        return std::min(footer_top, last_line);
+    }
+
     // Prints the rest of the line and ends it; remembers how far a line moves down.
     void end_line(const QString& text)
     {
         const double before = p_.currentY();
         p_.print(text);
-        if (p_.currentY() > before)
+        if (p_.currentY() > before) {
             line_height_ = p_.currentY() - before;
+            if (p_.fontSize() == body_points && !p_.fontBold())
+                body_line_height_ = line_height_;
+        }
     }
 
     void style(double points, bool bold)
@@ -111,6 +124,7 @@ private:
     platform::Printer& p_;
     const Words& w_;
     double line_height_ = 0;
+    double body_line_height_ = 0;
 };
 
 QString drive_line(mainwindow::MainForm& form, const Words& w)
@@ -127,10 +141,14 @@ QString drive_line(mainwindow::MainForm& form, const Words& w)
 
 } // namespace
 
-void mm14_Click(mainwindow::MainForm& f)
+void mm14_Click(mainwindow::MainForm& form, int language)
 {
-    const Words w = words(platform::get_language());
-    platform::Printer& printer = f.context().ui.printer();
+    print_report(form, form.context().ui.printer(), language);
+}
+
+void print_report(mainwindow::MainForm& f, platform::Printer& printer, int language)
+{
+    const Words w = words(language);
     Report r(printer, w);
     printer.setScaleLeft(left_margin);
 

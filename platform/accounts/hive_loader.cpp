@@ -3,7 +3,6 @@
 #include "platform/accounts/shell_and_wait.h"
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 
 namespace platform {
@@ -17,9 +16,9 @@ struct Message {
     QString german_title, german_text, english_title, english_text;
 };
 
-void show(UiServices& ui, const Message& m)
+void show(UiServices& ui, const Message& m, int language)
 {
-    if (get_language() == 0)
+    if (language == 0)
         ui.msgBox(m.german_text, 16, m.german_title);
     else
         ui.msgBox(m.english_text, 16, m.english_title);
@@ -87,22 +86,22 @@ std::int32_t probe_code(int error)
     return error == vb::path_not_found ? probe_no_path : probe_unknown;
 }
 
-std::int16_t load(Context& ctx, const QString& hive_file, const QString& name, bool deinstall_running)
+std::int16_t load(Context& ctx, const QString& hive_file, const QString& name, bool deinstall_running, int language)
 {
     if (HIVE_CheckFile(ctx.files, hive_helper_path(ctx.program.folder)) != probe_present) {
-        show(ctx.ui, helper_missing());
+        show(ctx.ui, helper_missing(), language);
         return hive_failed;
     }
     if (!deinstall_running) {
         const std::int32_t code = HIVE_CheckFile(ctx.files, hive_file);
         if (code != probe_present) {
-            show(ctx.ui, probe_message(code, hive_file));
+            show(ctx.ui, probe_message(code, hive_file), language);
             return hive_failed;
         }
     }
     // A helper that is there but can't be started is as good as missing.
     if (!ShellAndWait(ctx, hive_load_command(ctx.program.folder, hive_file, name), window_hidden, true).ok()) {
-        show(ctx.ui, helper_missing());
+        show(ctx.ui, helper_missing(), language);
         return hive_failed;
     }
     if (deinstall_running)
@@ -110,7 +109,7 @@ std::int16_t load(Context& ctx, const QString& hive_file, const QString& name, b
     const std::int32_t created = REG_CreateKey(ctx.registry, HKEY_USERS, name + QStringLiteral("\\Software"));
     if (created == REG_CREATED_NEW_KEY || created == REG_OPENED_EXISTING_KEY)
         return hive_ok;
-    show(ctx.ui, write_refused());
+    show(ctx.ui, write_refused(), language);
     return hive_failed;
 }
 
@@ -146,10 +145,10 @@ std::int32_t HIVE_CheckFile(VbFiles& files, const QString& path)
 }
 
 std::int16_t HIVE_LoadUnload(Context& ctx, std::int16_t operation, const QString& hive_file, const QString& name,
-                             bool deinstall_running)
+                             bool deinstall_running, int language)
 {
     if (operation == hive_load)
-        return load(ctx, hive_file, name, deinstall_running);
+        return load(ctx, hive_file, name, deinstall_running, language);
     if (operation == hive_unload) {
         // The load that follows in every caller tells about a helper that can't be started.
         if (!ShellAndWait(ctx, hive_unload_command(ctx.program.folder, name), window_hidden, true).ok())

@@ -3,6 +3,7 @@
 // and dismounting it again.
 
 #include "platform/context.h"
+#include "platform/system_queries.h"
 #include "platform/vb_files.h"
 
 #include <QString>
@@ -36,8 +37,9 @@ std::int32_t HIVE_CheckFile(VbFiles& files, const QString& path);
 // Operation 1 mounts `hive_file` as HKEY_USERS\<name> and checks that the branch can be written; 2 dismounts
 // `name` (harmless when it is not mounted). 0 success, 99 failure, each failure of a load told in one message.
 // Under `deinstall_running` the load neither probes the hive file nor tests writing, and tells nothing about
-// either. Any other operation answers 99 and does nothing.
+// either; the messages are those of `language` (0 German, 1 English). Any other operation answers 99 and does
+// nothing.
 std::int16_t HIVE_LoadUnload(Context& ctx, std::int16_t operation, const QString& hive_file, const QString& name,
-                             bool deinstall_running);
+                             bool deinstall_running, int language = get_language());
 
 } // namespace platform

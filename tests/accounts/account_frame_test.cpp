@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace accounts_tests;
 using platform::HKEY_CURRENT_USER;
 using platform::HKEY_USERS;
@@ -296,6 +298,48 @@ INSTANTIATE_TEST_SUITE_P(Systems, FrameOnNt,
                          [](const testing::TestParamInfo<SampleSystem>& row) {
                              return "Win" + platform::sample_system_name(row.param).toStdString();
                          });
+
+// The language passed in reaches every message of the frame, of the hive loader and of the writer.
+TEST_F(Frame, SpeaksTheLanguagePassedIn)
+{
+    struct Row {
+        const char* name;
+        std::function<void()> step;
+        const char* title;
+    };
+    const Row rows[] = {
+        {"logged_on_account",
+         [this] {
+             w.form.Combo_user.setText("Administrator");
+             policy::hive(w.engine, policy::hive_apply, 0);
+             w.form.Combo_user.setText("pupil");
+         },
+         "Dieser Benutzer nicht beschränkbar !"},
+        {"branch_not_writable", [this] { policy::REG_Save32(w.engine, 0); }, "Kann Einschränkung nicht setzen..."},
+        {"hive_not_writable",
+         [this] {
+             QFile f(w.program.account_hive("pupil"));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write(QByteArray(8192, 'x'));
+             f.close();
+             policy::hive(w.engine, policy::hive_apply, 0);
+             EXPECT_EQ(w.form.StatusBar.panel(2).text, QStringLiteral("Lade Profil:pupil"));
+         },
+         "Kein Schreibzugriff..."},
+        {"helper_missing",
+         [this] {
+             ASSERT_TRUE(QFile::remove(w.program.host(w.program.context().program.folder + "\\regg.exe")));
+             policy::hive(w.engine, policy::hive_read, 0);
+         },
+         "Datei fehlt..."},
+    };
+    for (const Row& r : rows) {
+        const std::size_t shown = w.messages().size();
+        r.step();
+        ASSERT_EQ(w.messages().size(), shown + 1) << r.name;
+        EXPECT_EQ(w.messages().back().title, QString::fromUtf8(r.title)) << r.name;
+    }
+}
 
 class FrameOn98 : public Frame {
 protected:

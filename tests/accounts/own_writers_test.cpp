@@ -131,6 +131,7 @@ protected:
         platform::GET_SIDS(w.registry(), w.program.ui(), w.engine.SidList, w.engine.SidUser);
     }
     OwnWindow w;
+    platform::SystemParameters desktop{w.registry()};
 };
 
 TEST_F(OwnSave, SettingsPagesBoxAndTaskbarBox)
@@ -140,7 +141,7 @@ TEST_F(OwnSave, SettingsPagesBoxAndTaskbarBox)
     w.form.c32.setValue(1);
     w.form.c12.setValue(1);
     w.form.c23.setValue(1);
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoControlPanel"), dword(1));
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoSetFolders"), dword(1));
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoSetTaskbar"), dword(0));
@@ -159,7 +160,7 @@ TEST_F(OwnSave, ValuesWithoutControlsAndTheRegisteredNames)
     w.form.c95.setValue(1);
     w.form.t81.setText("Gymnasium");
     w.form.t82.setText("Hausmeister");
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_EQ(w.stored(HKEY_LOCAL_MACHINE, program_key, "PWHide"), dword(1));
     EXPECT_EQ(w.stored(HKEY_LOCAL_MACHINE, program_key, "Trayicon"), dword(0));
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoWindowsUpdate"), dword(1));
@@ -168,24 +169,28 @@ TEST_F(OwnSave, ValuesWithoutControlsAndTheRegisteredNames)
     EXPECT_EQ(w.stored(HKEY_LOCAL_MACHINE, nt, "RegisteredOwner"), text("Hausmeister"));
 
     w.form.c95.setValue(0);
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoWindowsUpdate"), dword(0));
 }
 
 TEST_F(OwnSave, WallpaperUntickedLeavesItsNamesAlone)
 {
     w.set_text(HKEY_CURRENT_USER, explorer_key, "WallpaperName", "C:\\alt.bmp");
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "FixedWallpaper"), dword(0));
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "WallpaperName"), text("C:\\alt.bmp"));
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, desktop_key, "Wallpaper"), text("C:\\WINDOWS\\Web\\Wallpaper\\Bliss.bmp"));
+    EXPECT_TRUE(desktop.calls().empty());
 
     w.form.c37.setValue(1);
-    w.form.t31.setText("C:\\neu.bmp");
-    policy::settings_save(w.engine);
+    w.form.t31.setText(QString::fromUtf8("C:\\Bilder\\Grüße.bmp"));
+    policy::settings_save(w.engine, desktop);
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "FixedWallpaper"), dword(1));
-    EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "WallpaperName"), text("C:\\neu.bmp"));
-    EXPECT_EQ(w.stored(HKEY_CURRENT_USER, desktop_key, "Wallpaper"), text("C:\\neu.bmp"));
+    EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "WallpaperName"), text("C:\\Bilder\\Grüße.bmp"));
+    EXPECT_EQ(w.stored(HKEY_CURRENT_USER, desktop_key, "Wallpaper"), text("C:\\Bilder\\Grüße.bmp"));
+    // The running account's desktop is told at once, and the change stored in its profile.
+    EXPECT_EQ(desktop.calls(), (std::vector<platform::SystemParametersCall>{
+                                   {platform::SPI_SETDESKWALLPAPER, 0, "C:\\Bilder\\Gr\xfc\xdf" "e.bmp", 3}}));
 }
 
 TEST_F(OwnSave, FindBoxShowsItsPathAndWritesBelowTheChosenAccount)
@@ -193,7 +198,7 @@ TEST_F(OwnSave, FindBoxShowsItsPathAndWritesBelowTheChosenAccount)
     ASSERT_TRUE(w.program.mount("pupil"));
     w.form.Combo_user.setText("pupil");
     w.form.c14.setValue(1);
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     ASSERT_EQ(w.messages().size(), 1u);
     EXPECT_EQ(w.messages()[0].style, 64);
     EXPECT_EQ(w.messages()[0].title, "Registry-Pfad");
@@ -205,14 +210,14 @@ TEST_F(OwnSave, FindBoxShowsItsPathAndWritesBelowTheChosenAccount)
 TEST_F(OwnSave, NoBootFileIsMadeWhereThereIsNone)
 {
     w.form.c61.setValue(1);
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_FALSE(QFile::exists(w.program.host("C:\\MSDOS.SYS")));
 }
 
 TEST_F(OwnSave, AccountWithoutIdentifierIsTold)
 {
     w.form.Combo_user.setText("Gast");
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     ASSERT_EQ(w.messages().size(), 1u);
     EXPECT_EQ(w.messages()[0].text, "SID not found.");
     EXPECT_EQ(w.stored(HKEY_CURRENT_USER, explorer_key, "NoClose"), dword(0)); // the save goes on
@@ -232,7 +237,7 @@ TEST_F(OwnSaveOn98, BootOptionsAndThe9xNames)
 {
     w.form.c61.setValue(1);
     w.form.t82.setText("Lehrer");
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_TRUE(boot_file().contains("Autoscan=0\r\n"));
     EXPECT_FALSE(boot_file().contains("Bootkeys"));
     EXPECT_EQ(w.program.context().files.get_attr("C:\\MSDOS.SYS").value, 0u);
@@ -242,7 +247,7 @@ TEST_F(OwnSaveOn98, BootOptionsAndThe9xNames)
 
     w.form.c61.setValue(0);
     w.form.c62.setValue(1);
-    policy::settings_save(w.engine);
+    policy::settings_save(w.engine, desktop);
     EXPECT_FALSE(boot_file().contains("Autoscan="));
     EXPECT_TRUE(boot_file().contains("Bootkeys=0\r\n"));
 }

@@ -105,6 +105,27 @@ TEST_F(VbFilesTest, InputItems)
     EXPECT_EQ(files.input_item(1).error, vb::input_past_end);
 }
 
+TEST_F(VbFilesTest, QuotedItemCutOffByTheEndOfTheFileIsNotRead)
+{
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+    } rows[] = {
+        {"text cut short", "first,\"C:\\Documents and Setting"},
+        {"only the opening quote", "first,\""},
+        {"line end inside the quotes", "first,\"C:\\Profiles\r\n"},
+    };
+    for (const Row& r : rows) {
+        t.write("C:\\cut.txt", r.bytes);
+        ASSERT_EQ(files.open("C:\\cut.txt", FileMode::input, 1), vb::ok) << r.name;
+        EXPECT_EQ(files.input_item(1).value, "first") << r.name;
+        const auto cut = files.input_item(1);
+        EXPECT_EQ(cut.error, vb::input_past_end) << r.name;
+        EXPECT_EQ(cut.value, QString()) << r.name;
+        files.close(1);
+    }
+}
+
 TEST_F(VbFilesTest, LineInput)
 {
     t.write("C:\\lines.txt", "one, two\r\nthree\nfour");

@@ -198,6 +198,21 @@ TEST_F(Deinstall, WithoutTheHelperProgramEachAccountSaysSoAndTheRestStillRuns)
     EXPECT_EQ(w.ui().messages().back().title, QStringLiteral("Uninstall not found"));
 }
 
+TEST_F(Deinstall, SpeaksTheLanguagePassedInForEveryAccount)
+{
+    QFile::remove(w.program.host(QStringLiteral("C:\\Programme\\Gatrisk 2002\\regg.exe")));
+    for (const char* account : {"pupil", "Schueler"})
+        f.Combo_user.addItem(QString::fromLatin1(account));
+    w.ui().answer(Answer::Yes, QStringLiteral("DE-Installation beginnen"));
+    EXPECT_TRUE(endsProgram([this] { settingsfile::mm132_Click(w.main.engine, 0); }));
+    QStringList titles;
+    for (const auto& m : w.ui().messages())
+        titles << m.title;
+    EXPECT_EQ(titles, QStringList({QStringLiteral("DE-Installieren ?"), QStringLiteral("Datei fehlt..."),
+                                   QStringLiteral("Datei fehlt..."), QStringLiteral("Uninstall nicht gefunden")}));
+    EXPECT_EQ(f.StatusBar.panel(2).text, QStringLiteral("Lade Profil:Schueler"));
+}
+
 class Deinstall98 : public Deinstall {
 protected:
     Deinstall98() : Deinstall(platform::SampleSystem::win98) {}

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace settingsfile_tests {
 
 namespace {
@@ -198,6 +200,79 @@ TEST_F(FileMenu, ExitEndsTheProgramAtOnce)
     EXPECT_TRUE(endsProgram([&] { click(f.mm16); }));
     EXPECT_TRUE(w.ui().messages().empty());
     EXPECT_EQ(w.machine_files(), before);
+}
+
+// The menu attached in German speaks German all the way down: in its dialogs, its questions and the
+// messages of the reader, the writer and de-install.
+TEST(FileMenuInGerman, EveryTextIsTheGermanOne)
+{
+    struct Row {
+        const char* name;
+        std::function<void(Window&)> script;
+        controls::Menu mainwindow::MainForm::*item;
+        const char* title; // of the dialog or the message box shown last
+        const char* text;  // of that message box; nullptr: a dialog
+    };
+    const Row rows[] = {
+        {"open", [](Window& w) { w.ui().cancelDialog(); }, &mainwindow::MainForm::mm11, "Datei öffnen...", nullptr},
+        {"overwrite",
+         [](Window& w) {
+             w.write(set_path("old.gtr"), "keep me");
+             w.ui().choose(set_path("old.gtr"));
+             w.ui().answer(Answer::No);
+         },
+         &mainwindow::MainForm::mm13, "Einschränkungen speichern",
+         "Diese Datei ist bereits vorhanden. \rBestehende Datei überschreiben ?"},
+        {"not_ours",
+         [](Window& w) {
+             w.write(set_path("foreign.gtr"), "[Settings]\r\n");
+             w.ui().choose(set_path("foreign.gtr"));
+         },
+         &mainwindow::MainForm::mm11, "Fehler...", "Dies ist keine Gatrisk 2002 Datei."},
+        {"damaged",
+         [](Window& w) {
+             w.write(set_path("cut.gtr"), "\"G2002\"\r\n\"NEVER EDIT THIS FILE!\"\r\n0,1,0");
+             w.ui().choose(set_path("cut.gtr"));
+         },
+         &mainwindow::MainForm::mm11, "Fehler...",
+         "Diese Gatrisk 2002 Datei ist beschädigt oder unvollständig. Es wurde keine Einstellung geändert."},
+        {"not_written", [](Window& w) { w.ui().choose(QStringLiteral("C:\\NoSuchFolder\\x.gtr")); },
+         &mainwindow::MainForm::mm13, "Fehler...",
+         "Die Einstellungen konnten nicht in diese Datei gespeichert werden:\rC:\\NoSuchFolder\\x.gtr\r"
+         "Die Datei wurde nicht verändert."},
+        {"uninstall", [](Window& w) { w.ui().answer(Answer::No); }, &mainwindow::MainForm::mm132,
+         "DE-Installieren ?",
+         "Je nach Umfang der Benutzerkonten (W2000/XP) kann die Deinstallation einige Sekunden dauern. Wollen Sie "
+         "nun mit der DE-Installation beginnen ?"},
+    };
+    for (const Row& r : rows) {
+        Window w;
+        settingsfile::attach_file_menu(w.main.engine, 0);
+        r.script(w);
+        (w.form.*r.item).onClick();
+        if (!r.text) {
+            ASSERT_EQ(w.ui().dialogs().size(), 1u) << r.name;
+            EXPECT_EQ(w.ui().dialogs()[0].request.title, QString::fromUtf8(r.title)) << r.name;
+            continue;
+        }
+        ASSERT_FALSE(w.ui().messages().empty()) << r.name;
+        EXPECT_EQ(w.ui().messages().back().title, QString::fromUtf8(r.title)) << r.name;
+        EXPECT_EQ(w.ui().messages().back().text, QString::fromUtf8(r.text)) << r.name;
+    }
+}
+
+TEST(FileMenuInGerman, PrintsTheGermanWords)
+{
+    Window w;
+    settingsfile::attach_file_menu(w.main.engine, 0);
+    w.form.c11.setValue(1);
+    w.form.mm14.onClick();
+    ASSERT_EQ(w.ui().scriptedPrinter().documents().size(), 1u);
+    const auto& doc = w.ui().scriptedPrinter().documents()[0];
+    const QStringList page1 = doc.pageText(1);
+    EXPECT_TRUE(page1.filter(QStringLiteral(": AKTIVIERT")).size() == 1) << page1.join('\n').toStdString();
+    EXPECT_TRUE(page1.last().endsWith(QStringLiteral("Gatrisk 2002 - Bericht der Einschränkungen")));
+    EXPECT_TRUE(doc.pageText(2).contains(QStringLiteral("Dateiliste:")));
 }
 
 } // namespace

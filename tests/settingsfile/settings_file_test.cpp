@@ -225,6 +225,19 @@ TEST(SettingsFileRead, TakesFieldsWhereverTheLinesBreak)
     EXPECT_EQ(take_from(w.form), take_from(expected.form));
 }
 
+// The last record is whole when its closing quote is there, even without the line end behind it.
+TEST(SettingsFileRead, LastLineEndMissingStillReadsWhole)
+{
+    Window w;
+    w.write(set_path("short.gtr"), small_set_bytes().chopped(2));
+    dateiöffnen(w.form, set_path("short.gtr"));
+
+    EXPECT_TRUE(w.ui().messages().empty());
+    FormOn expected(w.program.context());
+    small_set(expected.form);
+    EXPECT_EQ(take_from(w.form), take_from(expected.form));
+}
+
 // The ticks go by position in the applet list, whichever applet stands there.
 TEST(SettingsFileRead, AppletTicksGoByPosition)
 {
@@ -290,6 +303,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"ends_in_the_applets", [] { return cut(20); }, damaged},
         Refused{"ends_in_the_censor_list", [] { return cut(48); }, damaged},
         Refused{"last_record_missing", [] { return cut(53); }, damaged},
+        Refused{"cut_in_the_last_text", [] { return small_set_bytes().chopped(5); }, damaged},
+        Refused{"cut_after_its_first_letter", [] { return small_set_bytes().chopped(28); }, damaged},
+        Refused{"cut_after_the_opening_quote", [] { return small_set_bytes().chopped(29); }, damaged},
+        Refused{"last_text_without_closing_quote", [] { return replaced("Settings\\\"\r\n", "Settings\\\r\n"); },
+                damaged},
         Refused{"count_beyond_the_entries", [] { return replaced("\r\n2\r\n", "\r\n9\r\n"); }, damaged},
         Refused{"negative_count", [] { return replaced("\r\n2\r\n", "\r\n-2\r\n"); }, damaged},
         Refused{"text_for_a_box", [] { return replaced("0,1,0,0,0,0,0,0,0,1", "0,yes,0,0,0,0,0,0,0,1"); },
