@@ -8,12 +8,6 @@
 
 namespace mainwindow {
 
-namespace {
-
-bool english() { return platform::get_language() == 1; }
-
-} // namespace
-
 void cm41_Click(MainForm& form)
 {
     controls::CommonDialog& dialog = form.dialog;
@@ -27,12 +21,12 @@ void cm41_Click(MainForm& form)
     censor::show_count(form);
 }
 
-void cm42_Click(MainForm& form)
+void cm42_Click(MainForm& form, int language)
 {
     platform::UiServices& ui = form.context().ui;
     controls::ListBox& list = form.List1;
     if (list.listCount() == 0) {
-        ui.msgBox(english() ? QStringLiteral("No more entries to delete.")
+        ui.msgBox(language == 1 ? QStringLiteral("No more entries to delete.")
                             : QStringLiteral("Es gibt nichts mehr zu löschen."),
                   0);
         return;
@@ -45,7 +39,7 @@ void cm42_Click(MainForm& form)
     }
     const QString entry = list.list(selected);
     if (entry == older_program_file) {
-        if (english())
+        if (language == 1)
             ui.msgBox(QStringLiteral("You can't remove this program, cause it is an older version of Gatrisk"), 16,
                       QStringLiteral("Can't remove..."));
         else
@@ -55,7 +49,7 @@ void cm42_Click(MainForm& form)
         return;
     }
     if (entry == own_program_file) {
-        if (english())
+        if (language == 1)
             ui.msgBox(QStringLiteral("You can't remove the actual version of this program from your "
                                      "restriction-list..."),
                       16, QStringLiteral("Can't remove..."));
@@ -69,14 +63,14 @@ void cm42_Click(MainForm& form)
     censor::show_count(form);
 }
 
-void cm43_Click(MainForm& form)
+void cm43_Click(MainForm& form, int language)
 {
     static const char* const suggested[] = {"OUTLOOK.EXE", "EXPLORER.EXE", "EXCEL.EXE",
                                             "MSACCESS.EXE", "WINWORD.EXE", "IEXPLORE.EXE",
                                             "CALC.EXE", "CORELDRW.EXE", "ONLINE.EXE"};
     for (const char* name : suggested)
         censor::add_if_missing(form.List1, platform::vb_ucase(QString::fromLatin1(name)));
-    if (english())
+    if (language == 1)
         form.context().ui.msgBox(QStringLiteral("Find some suggestions from the author in the list box below. The "
                                                 "list was not activated automatically."),
                                  64, QStringLiteral("Some suggestions..."));
@@ -95,14 +89,14 @@ void cm44_Click(MainForm& form)
     censor::show_count(form);
 }
 
-void attach_censor_commands(MainForm& form)
+void attach_censor_commands(MainForm& form, int language)
 {
     form.c41.onClick = [&form] { c41_Click(form); };
     form.cm41.onClick = [&form] { cm41_Click(form); };
-    form.cm42.onClick = [&form] { cm42_Click(form); };
-    form.cm43.onClick = [&form] { cm43_Click(form); };
+    form.cm42.onClick = [&form, language] { cm42_Click(form, language); };
+    form.cm43.onClick = [&form, language] { cm43_Click(form, language); };
     form.cm44.onClick = [&form] { cm44_Click(form); };
-    form.cm45.onClick = [&form] { cm45_Click(form); };
+    form.cm45.onClick = [&form, language] { cm45_Click(form, language); };
 }
 
 } // namespace mainwindow

@@ -5,17 +5,19 @@
 
 #include "mainform/box_reactions.h"
 #include "mainform/main_form.h"
+#include "platform/system_queries.h"
 
 namespace mainwindow {
 
 void cm41_Click(MainForm& form); // Add: one program from the open dialog
-void cm42_Click(MainForm& form); // Remove the selected entry
-void cm43_Click(MainForm& form); // Suggestions
+void cm42_Click(MainForm& form, int language = platform::get_language()); // Remove the selected entry
+void cm43_Click(MainForm& form, int language = platform::get_language()); // Suggestions
 void cm44_Click(MainForm& form); // Remove all: the own file alone stays
 // All EXE-Files: every program file of a folder tree, breadth first. Runs to its end without letting
 // window events run.
-void cm45_Click(MainForm& form);
+void cm45_Click(MainForm& form, int language = platform::get_language());
 
-void attach_censor_commands(MainForm& form);
+// The commands speak `language` (0 German, 1 English).
+void attach_censor_commands(MainForm& form, int language = platform::get_language());
 
 } // namespace mainwindow

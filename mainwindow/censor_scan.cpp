@@ -75,11 +75,11 @@ QString scan_prompt()
 }
 
 // A folder that cannot be read ends the walk; only a missing or unready drive is reported.
-void report(MainForm& form, int error)
+void report(MainForm& form, int error, int language)
 {
     if (error != device_unavailable)
         return;
-    if (platform::get_language() == 1)
+    if (language == 1)
         form.context().ui.msgBox(QStringLiteral("File/Path not found."), 16, QStringLiteral("Error"));
     else
         form.context().ui.msgBox(QStringLiteral("Gewünschtes Laufwerk/Pfad nicht gefunden."), 16,
@@ -88,7 +88,7 @@ void report(MainForm& form, int error)
 
 } // namespace
 
-void cm45_Click(MainForm& form)
+void cm45_Click(MainForm& form, int language)
 {
     const QString start = form.context().ui.inputBox(scan_prompt(), QStringLiteral("ALLE *.EXE auflisten..."));
     if (start.isEmpty())
@@ -97,7 +97,7 @@ void cm45_Click(MainForm& form)
     Scan scan(form);
     form.list0.clear();
     if (const int error = scan.open(start)) {
-        report(form, error);
+        report(form, error, language);
         return;
     }
     // A full censor list or queue (32767 entries) ends the walk early; what was added stays and is counted.
@@ -105,7 +105,7 @@ void cm45_Click(MainForm& form)
         // Breadth first: the queue grows behind the position and is never shortened.
         for (int k = 0; k < form.list0.listCount(); ++k) {
             if (const int error = scan.open(form.list0.list(k))) {
-                report(form, error);
+                report(form, error, language);
                 return;
             }
             if (!scan.enqueue_subfolders() || !scan.collect())

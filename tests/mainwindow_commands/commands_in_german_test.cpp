@@ -54,6 +54,30 @@ TEST(CommandsInGerman, EveryTextIsTheGermanOne)
              w.form.syslist.userDoubleClick();
          },
          "Gatrisk 2002", "Das gesuchte Windows-Tool ist auf Ihrem Rechner leider nicht installiert."},
+        {"censor_remove_from_empty_list",
+         [](CommandsWindow& w) {
+             w.set_censor_list({});
+             w.form.cm42.userClick();
+         },
+         "Gatrisk 2002", "Es gibt nichts mehr zu löschen."},
+        {"censor_remove_own_file",
+         [](CommandsWindow& w) {
+             w.set_censor_list({"GATR2002.EXE"});
+             w.form.List1.userSelect(0);
+             w.form.cm42.userClick();
+         },
+         "WICHTIGER HINWEIS !",
+         "Dieser Eintrag kennzeichnet die Version des Programmes (Gatrisk) und kann daher aus Sicherheitsgründen "
+         "nicht entfernt werden !"},
+        {"censor_suggestions", [](CommandsWindow& w) { w.form.cm43.userClick(); }, "Vorschläge Zensurliste",
+         "Die nachfolgenden eingetragenen Programme in die Zensurliste sind Empfehlungen des Autors. Die "
+         "Zensurliste wurde nicht automatisch aktiviert, nehmen Sie dies ggf. noch vor."},
+        {"censor_scan_missing_drive",
+         [](CommandsWindow& w) {
+             w.ui().type("Q:\\");
+             w.form.cm45.userClick();
+         },
+         "Fehler", "Gewünschtes Laufwerk/Pfad nicht gefunden."},
     };
     for (const Row& r : rows) {
         CommandsWindow w;
