@@ -1,9 +1,12 @@
 #include "platform/registry/hive_file.h"
 
+#include "platform/hive/format.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <chrono>
+#include <new>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -39,15 +42,13 @@ private:
     int fd_;
 };
 
-bool read_all(int fd, std::vector<std::uint8_t>& bytes, std::size_t expected)
+// Reads until `bytes` holds `count` bytes or the file ends; false on a read error.
+bool read_up_to(int fd, std::vector<std::uint8_t>& bytes, std::size_t count)
 {
-    bytes.clear();
-    bytes.resize(expected + 1);
-    std::size_t have = 0;
-    while (true) {
-        if (have == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    std::size_t have = bytes.size();
+    bytes.resize(count);
+    while (have < count) {
+        const ssize_t n = ::read(fd, bytes.data() + have, count - have);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -59,6 +60,17 @@ bool read_all(int fd, std::vector<std::uint8_t>& bytes, std::size_t expected)
     }
     bytes.resize(have);
     return true;
+}
+
+// The part of the file that is the hive: its base block and the bins that block declares. A block that is no
+// hive's or that declares more than a hive may hold is read alone, for the parser to refuse.
+bool read_hive_bytes(int fd, std::vector<std::uint8_t>& bytes)
+{
+    bytes.clear();
+    if (!read_up_to(fd, bytes, hive::format::kBaseBlockSize))
+        return false;
+    const std::optional<std::size_t> size = hive::stored_size(bytes);
+    return !size || read_up_to(fd, bytes, *size);
 }
 
 std::string folder_of(const std::string& path)
@@ -97,8 +109,10 @@ void HiveFile::refresh()
         read_file();
 }
 
+// A hive within the size limit may still be more than the memory there is: it is then as good as damaged, read
+// by no call and never written over.
 void HiveFile::read_file()
-{
+try {
     ever_read_ = true;
     std::vector<std::uint8_t> bytes;
     std::optional<FileStamp> read_stamp;
@@ -111,12 +125,12 @@ void HiveFile::read_file()
         struct stat before {}, after {};
         if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode))
             break;
-        if (!read_all(fd.get(), bytes, static_cast<std::size_t>(before.st_size)))
+        if (!read_hive_bytes(fd.get(), bytes))
             break;
         if (::fstat(fd.get(), &after) != 0)
             break;
         read_stamp = stamp_of(after);
-        have_bytes = stamp_of(before) == stamp_of(after) && std::cmp_equal(bytes.size(), after.st_size);
+        have_bytes = stamp_of(before) == stamp_of(after);
     }
 
     if (!have_bytes) {
@@ -137,6 +151,10 @@ void HiveFile::read_file()
         for (const Edit& edit : edits_)
             apply(*hive_, edit);
     }
+} catch (const std::bad_alloc&) {
+    state_ = State::damaged;
+    hive_.reset();
+    stamp_ = stamp_now();
 }
 
 hive::Key* HiveFile::key(const KeyPath& path)
