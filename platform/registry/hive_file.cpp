@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -192,8 +193,17 @@ bool HiveFile::apply(hive::Hive& hive, const Edit& edit, bool* created)
         return key->set_value(edit.name, edit.type, edit.data);
     case Edit::Kind::delete_value:
         return key->remove_value(edit.name);
-    case Edit::Kind::delete_key:
+    case Edit::Kind::delete_key: {
+        const hive::Key* doomed = key->subkey(edit.path.back());
+        if (!doomed)
+            return false;
+        for (const auto& sub : doomed->subkeys()) {
+            const auto seen = [&](const std::u16string& name) { return same_name(name, sub->name()); };
+            if (std::none_of(edit.subkeys.begin(), edit.subkeys.end(), seen))
+                return false;
+        }
         return key->remove_subkey(edit.path.back());
+    }
     }
     return false;
 }
@@ -205,7 +215,7 @@ hive::Key* HiveFile::create_key(const KeyPath& path, bool& created)
         return existing;
     if (state_ != State::loaded)
         return nullptr;
-    Edit edit{Edit::Kind::create_key, path, {}, 0, {}};
+    Edit edit{Edit::Kind::create_key, path, {}, 0, {}, {}};
     const bool ok = apply(*hive_, edit, &created);
     if (created)
         edits_.push_back(std::move(edit));
@@ -219,7 +229,7 @@ bool HiveFile::set_value(const KeyPath& path, std::u16string_view name, std::uin
         return false;
     if (const hive::Value* old = target->value(name); old && old->type == type && old->data == data)
         return true;
-    Edit edit{Edit::Kind::set_value, path, std::u16string(name), type, std::move(data)};
+    Edit edit{Edit::Kind::set_value, path, std::u16string(name), type, std::move(data), {}};
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));
@@ -231,7 +241,7 @@ bool HiveFile::delete_value(const KeyPath& path, std::u16string_view name)
     hive::Key* target = key(path);
     if (!target || !target->value(name))
         return false;
-    Edit edit{Edit::Kind::delete_value, path, std::u16string(name), 0, {}};
+    Edit edit{Edit::Kind::delete_value, path, std::u16string(name), 0, {}, {}};
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));
@@ -240,9 +250,12 @@ bool HiveFile::delete_value(const KeyPath& path, std::u16string_view name)
 
 bool HiveFile::delete_key(const KeyPath& path)
 {
-    if (path.empty() || !key(path))
+    const hive::Key* target = path.empty() ? nullptr : key(path);
+    if (!target)
         return false;
-    Edit edit{Edit::Kind::delete_key, path, {}, 0, {}};
+    Edit edit{Edit::Kind::delete_key, path, {}, 0, {}, {}};
+    for (const auto& sub : target->subkeys())
+        edit.subkeys.push_back(sub->name());
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));

@@ -63,7 +63,8 @@ public:
     bool set_value(const KeyPath& key, std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     // false when the key or the value is not there.
     bool delete_value(const KeyPath& key, std::u16string_view name);
-    // Deletes the key and everything below it; false when it is not there or is the root.
+    // Deletes the key and everything below it; false when it is not there or is the root. Applied again over a
+    // newer file, it leaves a key that has gained a sub-key since: that is the other process's flushed work.
     bool delete_key(const KeyPath& path);
 
     // True while edits wait to be written.
@@ -81,6 +82,7 @@ private:
         std::u16string name;
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
+        std::vector<std::u16string> subkeys; // of a deleted key, as it had them
     };
 
     static bool apply(hive::Hive& hive, const Edit& edit, bool* created = nullptr);
