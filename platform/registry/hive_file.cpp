@@ -1,5 +1,6 @@
 #include "platform/registry/hive_file.h"
 
+#include "platform/file_lock.h"
 #include "platform/hive/format.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <chrono>
 #include <new>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -271,9 +271,13 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
     Descriptor folder(::open(folder_of(native_path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.ok())
         return ERROR_REGISTRY_IO_FAILED;
-    while (::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return ERROR_REGISTRY_IO_FAILED;
+    switch (lock_exclusive(folder.get())) {
+    case LockResult::locked:
+        break;
+    case LockResult::busy:
+        return ERROR_LOCK_VIOLATION;
+    case LockResult::failed:
+        return ERROR_REGISTRY_IO_FAILED;
     }
     if (stamp_now() != stamp_)
         read_file();

@@ -72,7 +72,8 @@ public:
 
     // Writes the hive when it has pending edits (compact, atomically, synced); an unchanged hive writes nothing.
     // Before writing, the file is checked to be the version read; a newer one is read first (see refresh).
-    // ERROR_REGISTRY_IO_FAILED when the file can't be written; the edits then stay pending.
+    // ERROR_REGISTRY_IO_FAILED when the file can't be written, ERROR_LOCK_VIOLATION when another process's
+    // write held the hive's folder for longer than the lock wait; the edits then stay pending.
     LSTATUS flush(const WriteHook& hook);
 
 private:
