@@ -284,7 +284,12 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
     if (!clean())
         return ERROR_REGISTRY_IO_FAILED; // a damaged, vanished or unclean file is never written over
 
-    const std::vector<std::uint8_t> bytes = hive_->serialize(filetime_now());
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = hive_->serialize(filetime_now());
+    } catch (const std::bad_alloc&) {
+        return ERROR_REGISTRY_IO_FAILED; // the file is untouched and the edits stay pending
+    }
     const ReplaceResult result = replace_file(folder.get(), native_path_, bytes, hook);
     if (result == ReplaceResult::failed)
         return ERROR_REGISTRY_IO_FAILED;
