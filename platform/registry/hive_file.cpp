@@ -197,6 +197,8 @@ bool HiveFile::apply(hive::Hive& hive, const Edit& edit, bool* created)
         const hive::Key* doomed = key->subkey(edit.path.back());
         if (!doomed)
             return false;
+        // Over a newer file a sub-key the deletion did not see is another process's flushed work: it keeps the
+        // key, as NT keeps a key that has sub-keys.
         for (const auto& sub : doomed->subkeys()) {
             const auto seen = [&](const std::u16string& name) { return same_name(name, sub->name()); };
             if (std::none_of(edit.subkeys.begin(), edit.subkeys.end(), seen))
