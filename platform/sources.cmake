@@ -2,6 +2,7 @@ target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/codepage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_attributes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_lock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/held_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/is_admin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/like_pattern.cpp

@@ -100,6 +100,8 @@ inline constexpr std::size_t kMaxHashLeaf = 1012;
 inline constexpr std::size_t kMaxFastLeaf = 506;
 // The largest value data this library writes.
 inline constexpr std::size_t kMaxValueData = 0x40000000;
+// Windows' own limit for a hive: cell offsets have 31 bits, the top one marks volatile cells.
+inline constexpr std::size_t kMaxBinsSize = 0x80000000;
 
 // XOR of the first 127 dwords of the base block, never 0 or 0xFFFFFFFF.
 std::uint32_t header_checksum(const std::uint8_t* base_block);

@@ -120,6 +120,11 @@ private:
     std::vector<std::uint8_t> base_block_; // the 4096 header bytes as read, so fields we don't use are kept
 };
 
+// How many bytes of a file are the hive, by its base block (the file's first 4096 bytes): the block and the bins
+// it declares; what follows them is not the hive's. std::nullopt for bytes that are no base block and for bins
+// larger than Windows allows a hive, so that no such file is read further.
+std::optional<std::size_t> stored_size(std::span<const std::uint8_t> base_block);
+
 // Windows' own upper-casing of one UTF-16 unit, used to compare, sort and hash names.
 char16_t upcase(char16_t c);
 // Negative, zero or positive as a sorts before, equals or sorts after b in a hive's sub-key order.

@@ -1,5 +1,7 @@
 #include "platform/machine/mount_table.h"
 
+#include "platform/file_lock.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -7,7 +9,6 @@
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,25 +18,24 @@ namespace {
 
 QString errno_text() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// flock on the lock file for as long as the object lives. Shared to read, exclusive to change.
+// The exclusive lock on the lock file for as long as the object lives.
 class TableLock {
 public:
-    TableLock(const QString& path, bool exclusive)
+    explicit TableLock(const QString& path)
     {
         fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd_ < 0) {
             error_ = QStringLiteral("%1: can't be opened (%2)").arg(path, errno_text());
             return;
         }
-        int rc;
-        do
-            rc = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH);
-        while (rc != 0 && errno == EINTR);
-        if (rc != 0) {
-            error_ = QStringLiteral("%1: can't be locked (%2)").arg(path, errno_text());
-            ::close(fd_);
-            fd_ = -1;
-        }
+        const LockResult result = lock_exclusive(fd_);
+        if (result == LockResult::locked)
+            return;
+        error_ = result == LockResult::busy
+                     ? QStringLiteral("%1: held by another process for more than %2 ms").arg(path).arg(lock_wait.count())
+                     : QStringLiteral("%1: can't be locked (%2)").arg(path, errno_text());
+        ::close(fd_);
+        fd_ = -1;
     }
     ~TableLock()
     {
@@ -141,12 +141,7 @@ MountTable::MountTable(const Machine& machine) : machine_(machine) {}
 
 std::optional<std::vector<Mount>> MountTable::list(QString* error) const
 {
-    const TableLock lock(machine_.mount_lock_path(), false);
-    if (!lock.held()) {
-        if (error)
-            *error = lock.error();
-        return std::nullopt;
-    }
+    // No lock: every change renames a whole new table over the old one.
     return read_table(machine_.mount_table_path(), error);
 }
 
@@ -218,7 +213,7 @@ bool MountTable::is_mounted(const QString& host_path) const
 
 bool MountTable::update(const std::function<bool(std::vector<Mount>&)>& change, QString* error)
 {
-    const TableLock lock(machine_.mount_lock_path(), true);
+    const TableLock lock(machine_.mount_lock_path());
     if (!lock.held()) {
         if (error)
             *error = lock.error();

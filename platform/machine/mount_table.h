@@ -1,7 +1,7 @@
 #pragma once
 // The hives mounted under HKEY_USERS, shared by every process of one machine. The table is a file in the machine
-// folder guarded by a lock file: shared lock to read, exclusive lock to change; a change is a read-modify-write
-// under the lock and replaces the table file atomically.
+// folder; a change is a read-modify-write under the exclusive lock of a lock file and replaces the table file
+// atomically, so a reader needs no lock. A lock that another process holds is waited for a short time only.
 
 #include "platform/machine/machine.h"
 

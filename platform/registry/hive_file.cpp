@@ -1,14 +1,18 @@
 #include "platform/registry/hive_file.h"
 
+#include "platform/file_lock.h"
+#include "platform/hive/format.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <chrono>
+#include <new>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -39,15 +43,13 @@ private:
     int fd_;
 };
 
-bool read_all(int fd, std::vector<std::uint8_t>& bytes, std::size_t expected)
+// Reads until `bytes` holds `count` bytes or the file ends; false on a read error.
+bool read_up_to(int fd, std::vector<std::uint8_t>& bytes, std::size_t count)
 {
-    bytes.clear();
-    bytes.resize(expected + 1);
-    std::size_t have = 0;
-    while (true) {
-        if (have == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    std::size_t have = bytes.size();
+    bytes.resize(count);
+    while (have < count) {
+        const ssize_t n = ::read(fd, bytes.data() + have, count - have);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -59,6 +61,17 @@ bool read_all(int fd, std::vector<std::uint8_t>& bytes, std::size_t expected)
     }
     bytes.resize(have);
     return true;
+}
+
+// The part of the file that is the hive: its base block and the bins that block declares. A block that is no
+// hive's or that declares more than a hive may hold is read alone, for the parser to refuse.
+bool read_hive_bytes(int fd, std::vector<std::uint8_t>& bytes)
+{
+    bytes.clear();
+    if (!read_up_to(fd, bytes, hive::format::kBaseBlockSize))
+        return false;
+    const std::optional<std::size_t> size = hive::stored_size(bytes);
+    return !size || read_up_to(fd, bytes, *size);
 }
 
 std::string folder_of(const std::string& path)
@@ -97,8 +110,10 @@ void HiveFile::refresh()
         read_file();
 }
 
+// A hive within the size limit may still be more than the memory there is: it is then as good as damaged, read
+// by no call and never written over.
 void HiveFile::read_file()
-{
+try {
     ever_read_ = true;
     std::vector<std::uint8_t> bytes;
     std::optional<FileStamp> read_stamp;
@@ -111,12 +126,12 @@ void HiveFile::read_file()
         struct stat before {}, after {};
         if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode))
             break;
-        if (!read_all(fd.get(), bytes, static_cast<std::size_t>(before.st_size)))
+        if (!read_hive_bytes(fd.get(), bytes))
             break;
         if (::fstat(fd.get(), &after) != 0)
             break;
         read_stamp = stamp_of(after);
-        have_bytes = stamp_of(before) == stamp_of(after) && std::cmp_equal(bytes.size(), after.st_size);
+        have_bytes = stamp_of(before) == stamp_of(after);
     }
 
     if (!have_bytes) {
@@ -137,6 +152,10 @@ void HiveFile::read_file()
         for (const Edit& edit : edits_)
             apply(*hive_, edit);
     }
+} catch (const std::bad_alloc&) {
+    state_ = State::damaged;
+    hive_.reset();
+    stamp_ = stamp_now();
 }
 
 hive::Key* HiveFile::key(const KeyPath& path)
@@ -174,8 +193,19 @@ bool HiveFile::apply(hive::Hive& hive, const Edit& edit, bool* created)
         return key->set_value(edit.name, edit.type, edit.data);
     case Edit::Kind::delete_value:
         return key->remove_value(edit.name);
-    case Edit::Kind::delete_key:
+    case Edit::Kind::delete_key: {
+        const hive::Key* doomed = key->subkey(edit.path.back());
+        if (!doomed)
+            return false;
+        // Over a newer file a sub-key the deletion did not see is another process's flushed work: it keeps the
+        // key, as NT keeps a key that has sub-keys.
+        for (const auto& sub : doomed->subkeys()) {
+            const auto seen = [&](const std::u16string& name) { return same_name(name, sub->name()); };
+            if (std::none_of(edit.subkeys.begin(), edit.subkeys.end(), seen))
+                return false;
+        }
         return key->remove_subkey(edit.path.back());
+    }
     }
     return false;
 }
@@ -187,7 +217,7 @@ hive::Key* HiveFile::create_key(const KeyPath& path, bool& created)
         return existing;
     if (state_ != State::loaded)
         return nullptr;
-    Edit edit{Edit::Kind::create_key, path, {}, 0, {}};
+    Edit edit{Edit::Kind::create_key, path, {}, 0, {}, {}};
     const bool ok = apply(*hive_, edit, &created);
     if (created)
         edits_.push_back(std::move(edit));
@@ -201,7 +231,7 @@ bool HiveFile::set_value(const KeyPath& path, std::u16string_view name, std::uin
         return false;
     if (const hive::Value* old = target->value(name); old && old->type == type && old->data == data)
         return true;
-    Edit edit{Edit::Kind::set_value, path, std::u16string(name), type, std::move(data)};
+    Edit edit{Edit::Kind::set_value, path, std::u16string(name), type, std::move(data), {}};
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));
@@ -213,7 +243,7 @@ bool HiveFile::delete_value(const KeyPath& path, std::u16string_view name)
     hive::Key* target = key(path);
     if (!target || !target->value(name))
         return false;
-    Edit edit{Edit::Kind::delete_value, path, std::u16string(name), 0, {}};
+    Edit edit{Edit::Kind::delete_value, path, std::u16string(name), 0, {}, {}};
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));
@@ -222,9 +252,12 @@ bool HiveFile::delete_value(const KeyPath& path, std::u16string_view name)
 
 bool HiveFile::delete_key(const KeyPath& path)
 {
-    if (path.empty() || !key(path))
+    const hive::Key* target = path.empty() ? nullptr : key(path);
+    if (!target)
         return false;
-    Edit edit{Edit::Kind::delete_key, path, {}, 0, {}};
+    Edit edit{Edit::Kind::delete_key, path, {}, 0, {}, {}};
+    for (const auto& sub : target->subkeys())
+        edit.subkeys.push_back(sub->name());
     if (!apply(*hive_, edit))
         return false;
     edits_.push_back(std::move(edit));
@@ -240,16 +273,25 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
     Descriptor folder(::open(folder_of(native_path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.ok())
         return ERROR_REGISTRY_IO_FAILED;
-    while (::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return ERROR_REGISTRY_IO_FAILED;
+    switch (lock_exclusive(folder.get())) {
+    case LockResult::locked:
+        break;
+    case LockResult::busy:
+        return ERROR_LOCK_VIOLATION;
+    case LockResult::failed:
+        return ERROR_REGISTRY_IO_FAILED;
     }
     if (stamp_now() != stamp_)
         read_file();
     if (!clean())
         return ERROR_REGISTRY_IO_FAILED; // a damaged, vanished or unclean file is never written over
 
-    const std::vector<std::uint8_t> bytes = hive_->serialize(filetime_now());
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = hive_->serialize(filetime_now());
+    } catch (const std::bad_alloc&) {
+        return ERROR_REGISTRY_IO_FAILED; // the file is untouched and the edits stay pending
+    }
     const ReplaceResult result = replace_file(folder.get(), native_path_, bytes, hook);
     if (result == ReplaceResult::failed)
         return ERROR_REGISTRY_IO_FAILED;

@@ -63,7 +63,8 @@ public:
     bool set_value(const KeyPath& key, std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     // false when the key or the value is not there.
     bool delete_value(const KeyPath& key, std::u16string_view name);
-    // Deletes the key and everything below it; false when it is not there or is the root.
+    // Deletes the key and everything below it; false when it is not there or is the root. Applied again over a
+    // newer file, it leaves a key that has gained a sub-key since: that is the other process's flushed work.
     bool delete_key(const KeyPath& path);
 
     // True while edits wait to be written.
@@ -71,7 +72,8 @@ public:
 
     // Writes the hive when it has pending edits (compact, atomically, synced); an unchanged hive writes nothing.
     // Before writing, the file is checked to be the version read; a newer one is read first (see refresh).
-    // ERROR_REGISTRY_IO_FAILED when the file can't be written; the edits then stay pending.
+    // ERROR_REGISTRY_IO_FAILED when the file can't be written, ERROR_LOCK_VIOLATION when another process's
+    // write held the hive's folder for longer than the lock wait; the edits then stay pending.
     LSTATUS flush(const WriteHook& hook);
 
 private:
@@ -81,6 +83,7 @@ private:
         std::u16string name;
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
+        std::vector<std::u16string> subkeys; // of a deleted key, as it had them
     };
 
     static bool apply(hive::Hive& hive, const Edit& edit, bool* created = nullptr);

@@ -5,7 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include <fstream>
 #include <functional>
+#include <stdexcept>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -24,6 +33,14 @@ void store_u32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t v
 std::uint32_t load_u32(const std::vector<std::uint8_t>& bytes, std::size_t at)
 {
     return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+}
+
+void store_checksum(std::vector<std::uint8_t>& bytes)
+{
+    std::uint32_t sum = 0;
+    for (std::size_t at = 0; at < 508; at += 4)
+        sum ^= load_u32(bytes, at);
+    store_u32(bytes, 508, sum == 0xFFFFFFFF ? 0xFFFFFFFE : sum == 0 ? 1 : sum);
 }
 
 // The primary sequence number one ahead of the secondary, with a right checksum: Windows would replay the log.
@@ -117,6 +134,86 @@ INSTANTIATE_TEST_SUITE_P(
                                   store_u32(b, 508, sum);
                                   return b;
                               }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A file far larger than the memory a reader of it may take. Sparse: it costs no disk.
+constexpr off_t three_gib = off_t{3} << 30;
+
+void grow_sparse(const QString& path, off_t size)
+{
+    if (::truncate(QFile::encodeName(path).constData(), size) != 0)
+        throw std::runtime_error("file not grown");
+}
+
+// Runs `check` in a child process whose address space allows a small hive and no more; whoever reads the whole
+// file there runs out of memory. The child's exit code: 0 when the check held, 1 when not, -1 when it died.
+int in_little_memory(const std::function<bool()>& check)
+{
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t cap = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (rlim_t{512} << 20);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{cap, cap};
+        ::setrlimit(RLIMIT_AS, &limit);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+struct LargeFileRow {
+    const char* name;
+    std::function<void(const QString& hive)> prepare;
+    std::function<bool(Registry&)> check;
+};
+void PrintTo(const LargeFileRow& row, std::ostream* out) { *out << row.name; }
+
+class LargeHiveFile : public HiveState, public testing::WithParamInterface<LargeFileRow> {};
+
+TEST_P(LargeHiveFile, IsReadAsFarAsItsHeaderSaysAndNeverAborts)
+{
+    GetParam().prepare(user_hive());
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(user_hive()).constData(), &before), 0);
+    const RegistryLayout layout = machine.layout();
+    EXPECT_EQ(in_little_memory([&] {
+                  Registry registry(layout);
+                  return GetParam().check(registry);
+              }),
+              0);
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(user_hive()).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_size, before.st_size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LargeHiveFile,
+    testing::Values(
+        // What follows the hive's bins is not the hive's: read and kept as it is.
+        LargeFileRow{"hive_followed_by_zeros",
+                     [](const QString& hive) { grow_sparse(hive, three_gib); },
+                     [](Registry& registry) {
+                         return REG_GetString(registry, HKEY_CURRENT_USER, explorer, "NoDriveTypeAutoRun") == "145";
+                     }},
+        // Bins larger than Windows allows a hive: damaged, whatever the file holds.
+        LargeFileRow{"bins_beyond_the_limit",
+                     [](const QString& hive) {
+                         std::vector<std::uint8_t> bytes = test::file_bytes(hive);
+                         store_u32(bytes, 40, static_cast<std::uint32_t>(three_gib));
+                         store_checksum(bytes);
+                         test::write_bytes(hive, bytes);
+                         grow_sparse(hive, 4096 + three_gib);
+                     },
+                     [](Registry& registry) {
+                         Variant value;
+                         return REG_QueryValueRaw(registry, HKEY_CURRENT_USER, explorer, "NoDriveTypeAutoRun", value) ==
+                                    ERROR_BADDB &&
+                                REG_SetString(registry, HKEY_CURRENT_USER, explorer, "NoRun", "1") == ERROR_BADDB &&
+                                registry.flush_all() == 0;
+                     }}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -225,5 +225,66 @@ TEST_F(HiveStore, KeepsTheFilesModeWhenItReplacesIt)
     EXPECT_EQ(stat_of(user_hive()).st_mode & 07777, 0640u);
 }
 
+// A deletion still pending when another process flushes first is applied again over that process's hive.
+struct PendingDeletionRow {
+    const char* name;
+    System system;
+    bool had_sub_key;      // the deleted key had one (Windows 95/98/ME deletes the key with it)
+    bool other_adds_below; // the other process creates a sub-key under it, else writes elsewhere
+    const char* old_value; // then in the file: the deleted key's value, or "<no key>"
+};
+void PrintTo(const PendingDeletionRow& row, std::ostream* out) { *out << row.name; }
+
+class PendingDeletion : public testing::TestWithParam<PendingDeletionRow> {
+protected:
+    TestMachine machine{GetParam().system};
+};
+
+TEST_P(PendingDeletion, KeepsWhatTheOtherProcessFlushedUnderTheKey)
+{
+    const PendingDeletionRow& row = GetParam();
+    const QString doomed = "Software\\Brekund\\Doomed";
+    const QString hive = machine.layout().current_user;
+    Registry first(machine.layout());
+    Registry second(machine.layout());
+    ASSERT_EQ(REG_CreateKey(first, HKEY_CURRENT_USER, doomed), 1);
+    ASSERT_EQ(REG_SetString(first, HKEY_CURRENT_USER, doomed, "Old", "1"), 0);
+    if (row.had_sub_key) {
+        ASSERT_EQ(REG_CreateKey(first, HKEY_CURRENT_USER, doomed + "\\Below"), 1);
+    }
+    ASSERT_EQ(first.flush_all(), 0);
+
+    REG_DeleteKey(first, HKEY_CURRENT_USER, doomed);
+    ASSERT_EQ(REG_GetString(first, HKEY_CURRENT_USER, doomed, "Old"), "");
+    if (row.other_adds_below) {
+        ASSERT_EQ(REG_CreateKey(second, HKEY_CURRENT_USER, doomed + "\\Added"), 1);
+        ASSERT_EQ(REG_SetString(second, HKEY_CURRENT_USER, doomed + "\\Added", "New", "2"), 0);
+    } else {
+        ASSERT_EQ(REG_SetString(second, HKEY_CURRENT_USER, "Software\\Brekund", "Elsewhere", "3"), 0);
+    }
+    ASSERT_EQ(second.flush_all(), 0);
+    ASSERT_EQ(first.flush_all(), 0);
+
+    EXPECT_EQ(test::value_in_file(hive, u"Software\\Brekund\\Doomed", u"Old").toStdString(), row.old_value);
+    if (row.other_adds_below) {
+        EXPECT_EQ(test::value_in_file(hive, u"Software\\Brekund\\Doomed\\Added", u"New").toStdString(), "2");
+        EXPECT_EQ(REG_GetString(first, HKEY_CURRENT_USER, doomed + "\\Added", "New").toStdString(), "2");
+    } else {
+        EXPECT_EQ(test::value_in_file(hive, u"Software\\Brekund", u"Elsewhere").toStdString(), "3");
+    }
+    EXPECT_TRUE(test::sound_hive(hive));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PendingDeletion,
+    testing::Values(
+        // As NT refuses to delete a key with sub-keys, the replay leaves the key that has gained one.
+        PendingDeletionRow{"nt_sub_key_added_meanwhile", System::xp, false, true, "1"},
+        PendingDeletionRow{"nt_other_change_elsewhere", System::xp, false, false, "<no key>"},
+        PendingDeletionRow{"win98_sub_key_added_meanwhile", System::win98, true, true, "1"},
+        // The sub-keys the deletion saw go with the key.
+        PendingDeletionRow{"win98_other_change_elsewhere", System::win98, true, false, "<no key>"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 } // namespace
 } // namespace platform

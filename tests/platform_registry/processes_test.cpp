@@ -9,14 +9,19 @@
 #include "platform/registry/machine_registry.h"
 #include "hive_checks.h"
 #include "test_machine.h"
+#include "testsupport/context/lock_holder.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -43,12 +48,12 @@ protected:
         return env;
     }
 
-    int run(const QString& program, const QStringList& args, QString* output = nullptr)
+    int run(const QString& program, const QStringList& args, QString* output = nullptr, int timeout_ms = 30000)
     {
         QProcess process;
         process.setProcessEnvironment(environment());
         process.start(program, args);
-        if (!process.waitForFinished(30000))
+        if (!process.waitForFinished(timeout_ms))
             return -1;
         if (output)
             *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
@@ -310,6 +315,52 @@ TEST_F(AcrossProcesses, ATerminationSignalFlushesBeforeTheProgramEnds)
         EXPECT_NE(before, text);
         EXPECT_EQ(REG_GetString(here, HKEY_CURRENT_USER, desktop, "Wallpaper"), text);
     }
+}
+
+// A process stopped while it holds a lock holds this one up for the lock wait at most.
+TEST_F(AcrossProcesses, AFlushGivesUpOnAHiveFolderLockedTooLong)
+{
+    const QString user_hive = machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT");
+    Registry registry(machine.layout());
+    ASSERT_EQ(REG_SetString(registry, HKEY_CURRENT_USER, desktop, "Wallpaper", "late.bmp"), 0);
+    const std::vector<std::uint8_t> before = test::file_bytes(user_hive);
+    {
+        std::optional<testsupport::LockHolder> writer(std::in_place, QFileInfo(user_hive).absolutePath());
+        ASSERT_TRUE(writer->locked());
+        const auto start = std::chrono::steady_clock::now();
+        auto flushed = std::async(std::launch::async, [&] { return registry.flush_all(); });
+        const bool ended = flushed.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        const auto waited = std::chrono::steady_clock::now() - start;
+        writer.reset(); // a flush still waiting gets the folder now
+        ASSERT_TRUE(ended) << "the flush waits for as long as the other process holds the folder";
+        EXPECT_EQ(flushed.get(), ERROR_LOCK_VIOLATION);
+        EXPECT_LT(waited, std::chrono::seconds(5));
+    }
+    EXPECT_EQ(test::file_bytes(user_hive), before);
+    EXPECT_TRUE(registry.pending());
+    EXPECT_EQ(registry.flush_all(), 0);
+    EXPECT_EQ(test::value_in_file(user_hive, u"Control Panel\\Desktop", u"Wallpaper").toStdString(), "late.bmp");
+}
+
+TEST_F(AcrossProcesses, TheMountTableIsReadWithoutWaitingAndChangedOnlyWithinTheLockWait)
+{
+    ASSERT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 0);
+    const QString wallpaper = probe_get("HKU", "pupil\\" + desktop, "Wallpaper");
+    ASSERT_NE(wallpaper, "");
+    {
+        const testsupport::LockHolder writer(machine.machine().mount_lock_path());
+        ASSERT_TRUE(writer.locked());
+        QString output;
+        EXPECT_EQ(run(PROBE_PROGRAM, {"get", "HKU", "pupil\\" + desktop, "Wallpaper"}, &output, 10000), 0)
+            << "a read under HKEY_USERS waits for the mount table's lock";
+        EXPECT_EQ(output, wallpaper);
+
+        // A change gives up after the lock wait, with a message.
+        EXPECT_EQ(run(REGG_PROGRAM, {"unload", "HKU\\pupil"}, nullptr, 10000), 2);
+        EXPECT_TRUE(last_error.contains("held by another process")) << last_error.toStdString();
+    }
+    EXPECT_EQ(probe_get("HKU", "pupil\\" + desktop, "Wallpaper"), wallpaper); // still mounted
+    EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 0);
 }
 
 } // namespace

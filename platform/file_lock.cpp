@@ -1,0 +1,32 @@
+#include "platform/file_lock.h"
+
+#include <cerrno>
+#include <thread>
+
+#include <sys/file.h>
+
+namespace platform {
+namespace {
+
+// Short beside the wait, long enough that trying again does not keep a processor busy.
+constexpr auto retry_interval = std::chrono::milliseconds(10);
+
+} // namespace
+
+LockResult lock_exclusive(int fd)
+{
+    const auto give_up = std::chrono::steady_clock::now() + lock_wait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return LockResult::locked;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return LockResult::failed;
+        if (std::chrono::steady_clock::now() >= give_up)
+            return LockResult::busy;
+        std::this_thread::sleep_for(retry_interval);
+    }
+}
+
+} // namespace platform
