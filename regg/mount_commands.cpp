@@ -1,5 +1,6 @@
 #include "mount_commands.h"
 
+#include "platform/file_attributes.h"
 #include "platform/held_files.h"
 #include "platform/hive/hive.h"
 #include "platform/machine/mount_table.h"
@@ -83,8 +84,9 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())), &problem);
     if (!hive)
         return refuse(why, QStringLiteral("%1: not a readable hive (%2)").arg(hive_file, QString::fromStdString(problem)));
-    // Its log was never replayed: it may be read, never written.
-    const bool read_only = !hive->clean();
+    // Its log was never replayed, or the file is read-only: it may be read, never written.
+    const auto attributes = platform::host_attributes(host.path);
+    const bool read_only = !hive->clean() || (attributes && (*attributes & platform::attr_readonly));
 
     platform::MountTable table(machine);
     QString refused;
