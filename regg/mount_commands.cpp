@@ -66,8 +66,8 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
 {
     if (reserved_name(machine, name))
         return refuse(why, QStringLiteral("HKU\\%1 is a hive of the running system").arg(name));
-    const platform::HostPath host = machine.to_host(hive_file);
-    if (!host.ok() || host.outside_link)
+    const platform::HostPath host = machine.to_host_for_write(hive_file);
+    if (!host.ok())
         return refuse(why, QStringLiteral("%1: not a file of the machine").arg(hive_file));
     const QFileInfo info(host.path);
     if (!info.isFile() || info.size() == 0 || info.size() > largest_hive)

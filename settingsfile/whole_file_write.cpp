@@ -81,16 +81,13 @@ int write_whole_file(const platform::Machine& machine, const platform::VbFiles& 
 {
     if (path.isEmpty())
         return platform::vb::bad_file_number;
-    const platform::HostPath mapped = machine.to_host(files.full_path(path));
+    // A link inside the drive stays a link: the file it leads to gets the new content.
+    const platform::HostPath mapped = machine.to_host_for_write(files.full_path(path));
     if (!mapped.ok())
         return path_error(mapped.error);
-    if (mapped.outside_link) // never written through
-        return platform::vb::path_file_access;
 
-    QFileInfo info(mapped.path);
-    // A link inside the drive stays a link: its target gets the new content.
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : mapped.path;
-    info = QFileInfo(target);
+    const QString& target = mapped.path;
+    const QFileInfo info(target);
     if (!QFileInfo(info.absolutePath()).isDir())
         return platform::vb::path_not_found;
     std::uint32_t old_attributes = 0;
