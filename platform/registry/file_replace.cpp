@@ -96,7 +96,8 @@ ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<con
 
     struct stat old {};
     const bool have_old = ::stat(path.c_str(), &old) == 0;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    // A new file gets the mode any new file gets; a replacement the old one's, once it has its attributes.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, have_old ? 0600 : 0666);
     if (fd < 0)
         return ReplaceResult::failed;
 

@@ -25,7 +25,7 @@ enum class ReplaceResult {
 
 // `folder_fd` is an open descriptor of the file's folder. The temporary file takes the old file's mode, its
 // extended attributes and, where permitted, its owner. The caller serialises writers (one temporary name per
-// file).
+// file); a temporary file left by a crash is replaced.
 ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<const std::uint8_t> bytes,
                            const WriteHook& hook);
 
