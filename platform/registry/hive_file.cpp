@@ -96,7 +96,11 @@ std::optional<FileStamp> HiveFile::stamp_now() const
 bool HiveFile::read_only() const
 {
     const auto attributes = host_attributes(path_);
-    return attributes && (*attributes & attr_readonly);
+    if (attributes && (*attributes & attr_readonly))
+        return true;
+    // A file this process may not write (another account's, on a read-only file system) is read-only to it too,
+    // though the rename in its folder might succeed.
+    return ::faccessat(AT_FDCWD, native_path_.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EROFS);
 }
 
 void HiveFile::refresh()

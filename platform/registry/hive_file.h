@@ -51,8 +51,8 @@ public:
     State state() const { return state_; }
     // A hive that was read with unequal sequence numbers: it is read, never written.
     bool clean() const { return state_ == State::loaded && hive_->clean(); }
-    // A file with the read-only attribute: read, never written, as the file layer treats it. Asked of the file
-    // each time, since the attribute changes without the content.
+    // A file with the read-only attribute, or one this process may not write: read, never written, as the file
+    // layer treats it. Asked of the file each time, since the attribute changes without the content.
     bool read_only() const;
 
     // The key at a path from the hive's root; nullptr when it is not there (or the hive is not loaded).
