@@ -207,25 +207,6 @@ TEST_F(HiveLoader, HiveTheHelperCannotMountFailsTheWriteTest)
     EXPECT_TRUE(mounts().isEmpty());
 }
 
-TEST_F(HiveLoader, HiveMountedReadOnlyFailsTheWriteTestAndStaysMounted)
-{
-    // Unequal sequence numbers: the hive's log was never replayed, so it may only be read.
-    QFile f(program.account_hive("pupil"));
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    QByteArray bytes = f.readAll();
-    bytes[8] = static_cast<char>(bytes[8] + 1);
-    f.seek(0);
-    f.write(bytes);
-    f.close();
-
-    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
-    EXPECT_EQ(mounts(), QStringList({"pupil"}));
-    EXPECT_EQ(unload("pupil"), 0);
-    EXPECT_TRUE(mounts().isEmpty());
-}
-
 TEST_F(HiveLoader, ReadOnlyHiveFileFailsTheWriteTestAndIsNeverWritten)
 {
     ASSERT_EQ(program.context().files.set_attr(hive("pupil"), 1), 0);
@@ -250,6 +231,25 @@ TEST_F(HiveLoader, ReadOnlyHiveFileFailsTheWriteTestAndIsNeverWritten)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
     EXPECT_EQ(program.context().files.set_attr(hive("pupil"), 0), 0);
+}
+
+TEST_F(HiveLoader, HiveMountedReadOnlyFailsTheWriteTestAndStaysMounted)
+{
+    // Unequal sequence numbers: the hive's log was never replayed, so it may only be read.
+    QFile f(program.account_hive("pupil"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    bytes[8] = static_cast<char>(bytes[8] + 1);
+    f.seek(0);
+    f.write(bytes);
+    f.close();
+
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    EXPECT_EQ(mounts(), QStringList({"pupil"}));
+    EXPECT_EQ(unload("pupil"), 0);
+    EXPECT_TRUE(mounts().isEmpty());
 }
 
 TEST_F(HiveLoader, DeinstallSkipsTheProbeAndTheWriteTest)
