@@ -153,8 +153,8 @@ bool ProfileStrings::write(const std::optional<QString>& section, const std::opt
 {
     if (!section)
         return false;
-    const HostPath host = machine_.to_host(full_path(file));
-    if (!host.ok() || host.outside_link)
+    const HostPath host = machine_.to_host_for_write(full_path(file));
+    if (!host.ok())
         return false;
     const QFileInfo info(host.path);
     if (!QFileInfo(info.absolutePath()).isDir() || info.isDir())

@@ -121,11 +121,12 @@ QString VbFiles::full_path(const QString& path) const
     return current_dir_ + QLatin1Char('\\') + path;
 }
 
-VbResult<QString> VbFiles::host_path(const QString& path, bool* outside_link) const
+VbResult<QString> VbFiles::host_path(const QString& path, Access access) const
 {
     if (path.isEmpty())
         return {QString(), vb::bad_file_number};
-    const HostPath mapped = machine_.to_host(full_path(path));
+    const HostPath mapped = access == Access::write ? machine_.to_host_for_write(full_path(path))
+                                                    : machine_.to_host(full_path(path));
     switch (mapped.error) {
     case PathError::none:
         break;
@@ -136,8 +137,6 @@ VbResult<QString> VbFiles::host_path(const QString& path, bool* outside_link) co
     case PathError::escapes:
         return {QString(), vb::path_file_access};
     }
-    if (outside_link)
-        *outside_link = mapped.outside_link;
     return {mapped.path, vb::ok};
 }
 
@@ -163,8 +162,13 @@ int VbFiles::open(const QString& path, FileMode mode, int number)
         return vb::bad_file_number;
     if (is_open(number))
         return vb::file_already_open;
-    bool outside_link = false;
-    const auto host = host_path(path, &outside_link);
+    auto host = host_path(path, mode == FileMode::input ? Access::read : Access::write);
+    // What may not be written (a link to an installed program) may still be opened for Binary reading.
+    bool read_only_link = false;
+    if (mode == FileMode::binary && !host.ok()) {
+        host = host_path(path);
+        read_only_link = true;
+    }
     if (!host.ok())
         return host.error;
     const QByteArray name = QFile::encodeName(host.value);
@@ -188,7 +192,7 @@ int VbFiles::open(const QString& path, FileMode mode, int number)
             return vb::file_not_found;
     }
     const auto attributes = exists ? host_attributes(host.value) : std::optional<std::uint32_t>(0);
-    const bool read_only = outside_link || (attributes && (*attributes & attr_readonly));
+    const bool read_only = read_only_link || (attributes && (*attributes & attr_readonly));
 
     int flags = O_CLOEXEC;
     bool writable = true;
@@ -420,14 +424,11 @@ VbResult<std::uint32_t> VbFiles::get_attr(const QString& path) const
 
 int VbFiles::set_attr(const QString& path, std::uint32_t attributes)
 {
-    bool outside_link = false;
-    const auto host = host_path(path, &outside_link);
+    const auto host = host_path(path, Access::write); // never the host program a link out of the drive leads to
     if (!host.ok())
         return host.error;
     if (!QFileInfo::exists(host.value))
         return QFileInfo(QFileInfo(host.value).absolutePath()).isDir() ? vb::file_not_found : vb::path_not_found;
-    if (outside_link) // never change the host program a link leads to
-        return vb::path_file_access;
     return set_host_attributes(host.value, attributes) ? vb::ok : vb::path_file_access;
 }
 

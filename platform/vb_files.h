@@ -72,8 +72,9 @@ public:
 private:
     struct OpenFile;
     OpenFile* file(int number) const;
-    // The host path, or the VB error of a path that can't be mapped.
-    VbResult<QString> host_path(const QString& path, bool* outside_link = nullptr) const;
+    enum class Access { read, write };
+    // The host path, or the VB error of a path that can't be mapped (for writing: see Machine::to_host_for_write).
+    VbResult<QString> host_path(const QString& path, Access access = Access::read) const;
 
     Machine machine_;
     HeldFiles held_;

@@ -1,6 +1,7 @@
 #include "mount_commands.h"
 
 #include "platform/command_line.h"
+#include "platform/file_attributes.h"
 #include "platform/held_files.h"
 #include "platform/hive/hive.h"
 #include "platform/is_admin.h"
@@ -79,8 +80,8 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
         return refuse(why, needs_admin);
     if (reserved_name(machine, name))
         return refuse(why, QStringLiteral("HKU\\%1 is a hive of the running system").arg(name));
-    const platform::HostPath host = machine.to_host(hive_file);
-    if (!host.ok() || host.outside_link)
+    const platform::HostPath host = machine.to_host_for_write(hive_file);
+    if (!host.ok())
         return refuse(why, QStringLiteral("%1: not a file of the machine").arg(hive_file));
     const QFileInfo info(host.path);
     if (!info.isFile() || info.size() == 0 || info.size() > largest_hive)
@@ -97,8 +98,9 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())), &problem);
     if (!hive)
         return refuse(why, QStringLiteral("%1: not a readable hive (%2)").arg(hive_file, QString::fromStdString(problem)));
-    // Its log was never replayed: it may be read, never written.
-    const bool read_only = !hive->clean();
+    // Its log was never replayed, or the file is read-only: it may be read, never written.
+    const auto attributes = platform::host_attributes(host.path);
+    const bool read_only = !hive->clean() || (attributes && (*attributes & platform::attr_readonly));
 
     platform::MountTable table(machine);
     QString refused;

@@ -2,21 +2,27 @@
 
 #include "platform/file_attributes.h"
 #include "platform/held_files.h"
+#include "platform/registry/file_replace.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <thread>
 
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace settingsfile {
 
 namespace {
 
-constexpr std::uint32_t kept_attributes = platform::attr_hidden | platform::attr_system | platform::attr_archive;
+constexpr int lock_attempts = 100;
+constexpr std::chrono::milliseconds lock_pause{10};
 
 int path_error(platform::PathError error)
 {
@@ -33,46 +39,39 @@ int path_error(platform::PathError error)
     return platform::vb::path_file_access;
 }
 
-mode_t new_file_mode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Every byte or nothing: a short write (a full disk, a size limit) is a failure, not a success.
-bool write_all(int fd, const QByteArray& bytes)
-{
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        left -= n;
+// The folder of the file being saved, locked: a file's temporary name is fixed, so saves into one folder take
+// turns (the hive writer locks the folder the same way). A save waits a moment for another one, never for a
+// process that stopped while holding the lock.
+class LockedFolder {
+public:
+    explicit LockedFolder(const QString& folder)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        for (int attempt = 1; fd_ >= 0 && attempt <= lock_attempts; ++attempt) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                locked_ = true;
+                break;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                break;
+            std::this_thread::sleep_for(lock_pause);
+        }
     }
-    return true;
-}
-
-// The temporary file beside `target`, written, flushed and closed; its name, or empty when that failed.
-QByteArray write_temporary(const QString& target, const QByteArray& bytes, mode_t mode)
-{
-    const QFileInfo info(target);
-    QByteArray name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                                        + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        return {};
-    const bool written = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(name.constData());
-        return {};
+    LockedFolder(const LockedFolder&) = delete;
+    LockedFolder& operator=(const LockedFolder&) = delete;
+    ~LockedFolder()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // ends the lock
     }
-    return name;
-}
+    bool opened() const { return fd_ >= 0; }
+    bool locked() const { return locked_; }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+    bool locked_ = false;
+};
 
 } // namespace
 
@@ -81,42 +80,35 @@ int write_whole_file(const platform::Machine& machine, const platform::VbFiles& 
 {
     if (path.isEmpty())
         return platform::vb::bad_file_number;
-    const platform::HostPath mapped = machine.to_host(files.full_path(path));
+    // A link inside the drive stays a link: the file it leads to gets the new content.
+    const platform::HostPath mapped = machine.to_host_for_write(files.full_path(path));
     if (!mapped.ok())
         return path_error(mapped.error);
-    if (mapped.outside_link) // never written through
-        return platform::vb::path_file_access;
 
-    QFileInfo info(mapped.path);
-    // A link inside the drive stays a link: its target gets the new content.
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : mapped.path;
-    info = QFileInfo(target);
+    const QFileInfo info(mapped.path);
     if (!QFileInfo(info.absolutePath()).isDir())
         return platform::vb::path_not_found;
-    std::uint32_t old_attributes = 0;
-    mode_t mode = new_file_mode();
     if (info.exists()) {
         if (info.isDir())
             return platform::vb::path_file_access;
-        if (platform::HeldFiles(machine).is_held(target))
+        if (platform::HeldFiles(machine).is_held(mapped.path))
             return platform::vb::permission_denied;
-        old_attributes = platform::host_attributes(target).value_or(0);
-        if (old_attributes & platform::attr_readonly)
+        const auto attributes = platform::host_attributes(mapped.path);
+        if (attributes && (*attributes & platform::attr_readonly))
             return platform::vb::path_file_access;
-        struct stat st;
-        if (::stat(QFile::encodeName(target).constData(), &st) == 0)
-            mode = st.st_mode & 07777;
     }
 
-    const QByteArray temporary = write_temporary(target, bytes, mode);
-    if (temporary.isEmpty())
-        return platform::vb::device_io_error;
-    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
-        ::unlink(temporary.constData());
+    const LockedFolder folder(info.absolutePath());
+    if (!folder.opened())
         return platform::vb::path_file_access;
-    }
-    if (old_attributes & kept_attributes)
-        platform::set_host_attributes(target, old_attributes & kept_attributes);
+    if (!folder.locked())
+        return platform::vb::permission_denied;
+    const std::span content(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                            static_cast<std::size_t>(bytes.size()));
+    // The folder not synced after the rename still leaves the new file in place: the save is done.
+    if (platform::replace_file(folder.fd(), QFile::encodeName(mapped.path).toStdString(), content, {})
+        == platform::ReplaceResult::failed)
+        return platform::vb::device_io_error;
     return platform::vb::ok;
 }
 

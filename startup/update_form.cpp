@@ -174,8 +174,8 @@ void Update::download()
         set_buttons(true);
     };
 
-    const platform::HostPath host = context_.machine.to_host(package);
-    if (!host.ok() || host.outside_link) {
+    const platform::HostPath host = context_.machine.to_host_for_write(package);
+    if (!host.ok()) {
         install_failed();
         return;
     }

@@ -151,6 +151,19 @@ HostPath Machine::to_host(const QString& windows_path) const
     return result;
 }
 
+HostPath Machine::to_host_for_write(const QString& windows_path) const
+{
+    HostPath mapped = to_host(windows_path);
+    if (!mapped.ok())
+        return mapped;
+    if (mapped.outside_link)
+        return {QString(), PathError::escapes};
+    const QFileInfo info(mapped.path);
+    if (info.isSymLink())
+        mapped.path = info.canonicalFilePath(); // to_host made sure it leads to a file inside the drive
+    return mapped;
+}
+
 std::optional<QString> Machine::to_windows(const QString& host_path) const
 {
     const QString clean = QDir::cleanPath(QDir().absoluteFilePath(host_path));

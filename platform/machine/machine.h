@@ -98,6 +98,11 @@ public:
     // NUL, the characters Windows refuses in names, and a link inside the drive that leads out of its folder (the
     // drive's own folder may itself be a link).
     HostPath to_host(const QString& windows_path) const;
+    // Maps a path that is to be written: created, replaced, its attributes changed. As to_host, but every link
+    // out of the drive is refused (an installed program's too), and a link inside the drive gives the file it
+    // leads to, so that file is written and a temporary file beside it stays inside the drive. Every writer of
+    // the machine's files maps its path here.
+    HostPath to_host_for_write(const QString& windows_path) const;
     // The Windows path of a host path that lies inside a drive's folder; std::nullopt otherwise.
     std::optional<QString> to_windows(const QString& host_path) const;
 

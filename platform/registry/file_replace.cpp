@@ -1,8 +1,13 @@
 #include "platform/registry/file_replace.h"
 
 #include <cerrno>
+#include <cstring>
+#include <optional>
+#include <vector>
+
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace platform {
@@ -24,6 +29,54 @@ bool write_all(int fd, std::span<const std::uint8_t> bytes)
 
 bool fails(const WriteHook& hook, WriteStep step) { return hook && hook(step); }
 
+// The names of a file's extended attributes, NUL-separated; std::nullopt when they can't be listed (a file
+// system without them has none).
+std::optional<std::vector<char>> attribute_names(const char* path)
+{
+    std::vector<char> names;
+    while (true) {
+        const ssize_t size = ::listxattr(path, nullptr, 0);
+        if (size < 0)
+            return errno == ENOTSUP ? std::optional(std::vector<char>{}) : std::nullopt;
+        names.resize(static_cast<std::size_t>(size));
+        const ssize_t got = ::listxattr(path, names.data(), names.size());
+        if (got >= 0) {
+            names.resize(static_cast<std::size_t>(got));
+            return names;
+        }
+        if (errno != ERANGE) // ERANGE: the list grew in between
+            return std::nullopt;
+    }
+}
+
+// Gives the new file every extended attribute of the old one: the DOS attributes (hidden, system) live there.
+// Those of the user namespace must come along; the others need privileges this process may lack, as the owner
+// does, and are kept where permitted.
+bool copy_attributes(const char* from, int to_fd)
+{
+    const auto names = attribute_names(from);
+    if (!names)
+        return false;
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names->size();) {
+        const char* name = names->data() + at;
+        at += std::strlen(name) + 1;
+        const bool needed = std::strncmp(name, "user.", 5) == 0;
+        ssize_t size = ::getxattr(from, name, nullptr, 0);
+        if (size >= 0) {
+            value.resize(static_cast<std::size_t>(size));
+            size = ::getxattr(from, name, value.data(), value.size());
+        }
+        if (size < 0 && errno == ENODATA)
+            continue; // removed since it was listed
+        if (size < 0 || ::fsetxattr(to_fd, name, value.data(), static_cast<std::size_t>(size), 0) != 0) {
+            if (needed)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::string temporary_name(const std::string& path)
@@ -43,7 +96,8 @@ ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<con
 
     struct stat old {};
     const bool have_old = ::stat(path.c_str(), &old) == 0;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    // A new file gets the mode any new file gets; a replacement the old one's, once it has its attributes.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, have_old ? 0600 : 0666);
     if (fd < 0)
         return ReplaceResult::failed;
 
@@ -52,7 +106,8 @@ ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<con
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Only root may give a file away; the file then stays ours.
         }
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+        // Before the mode: a file without write permission takes no extended attribute.
+        ok = copy_attributes(path.c_str(), fd) && ::fchmod(fd, old.st_mode & 07777) == 0;
     }
     ok = ok && write_all(fd, bytes) && !fails(hook, WriteStep::temp_written);
     ok = ok && ::fsync(fd) == 0 && !fails(hook, WriteStep::temp_synced);

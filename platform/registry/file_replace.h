@@ -23,8 +23,9 @@ enum class ReplaceResult {
     failed,          // the old file is untouched
 };
 
-// `folder_fd` is an open descriptor of the file's folder. The temporary file takes the old file's mode and, where
-// permitted, its owner. The caller serialises writers (one temporary name per file).
+// `folder_fd` is an open descriptor of the file's folder. The temporary file takes the old file's mode, its
+// extended attributes and, where permitted, its owner. The caller serialises writers (one temporary name per
+// file); a temporary file left by a crash is replaced.
 ReplaceResult replace_file(int folder_fd, const std::string& path, std::span<const std::uint8_t> bytes,
                            const WriteHook& hook);
 

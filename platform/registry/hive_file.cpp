@@ -1,5 +1,6 @@
 #include "platform/registry/hive_file.h"
 
+#include "platform/file_attributes.h"
 #include "platform/file_lock.h"
 #include "platform/hive/format.h"
 
@@ -102,6 +103,16 @@ std::optional<FileStamp> HiveFile::stamp_now() const
     if (::stat(native_path_.c_str(), &st) != 0)
         return std::nullopt;
     return stamp_of(st);
+}
+
+bool HiveFile::read_only() const
+{
+    const auto attributes = host_attributes(path_);
+    if (attributes && (*attributes & attr_readonly))
+        return true;
+    // A file this process may not write (another account's, on a read-only file system) is read-only to it too,
+    // though the rename in its folder might succeed.
+    return ::faccessat(AT_FDCWD, native_path_.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EROFS);
 }
 
 void HiveFile::refresh()
@@ -268,6 +279,8 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
 {
     if (edits_.empty())
         return ERROR_SUCCESS;
+    if (read_only())
+        return ERROR_ACCESS_DENIED; // made read-only since the edits: they stay pending, the file as it is
     // One writer at a time per folder, across processes: the check that the file is still the version read and
     // the rename that replaces it must not interleave with another writer's.
     Descriptor folder(::open(folder_of(native_path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

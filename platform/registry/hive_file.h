@@ -51,6 +51,9 @@ public:
     State state() const { return state_; }
     // A hive that was read with unequal sequence numbers: it is read, never written.
     bool clean() const { return state_ == State::loaded && hive_->clean(); }
+    // A file with the read-only attribute, or one this process may not write: read, never written, as the file
+    // layer treats it. Asked of the file each time, since the attribute changes without the content.
+    bool read_only() const;
 
     // The key at a path from the hive's root; nullptr when it is not there (or the hive is not loaded).
     hive::Key* key(const KeyPath& path);
@@ -72,8 +75,9 @@ public:
 
     // Writes the hive when it has pending edits (compact, atomically, synced); an unchanged hive writes nothing.
     // Before writing, the file is checked to be the version read; a newer one is read first (see refresh).
-    // ERROR_REGISTRY_IO_FAILED when the file can't be written, ERROR_LOCK_VIOLATION when another process's
-    // write held the hive's folder for longer than the lock wait; the edits then stay pending.
+    // ERROR_REGISTRY_IO_FAILED when the file can't be written, ERROR_ACCESS_DENIED when it is read-only,
+    // ERROR_LOCK_VIOLATION when another process's write held the hive's folder for longer than the lock wait;
+    // the edits then stay pending.
     LSTATUS flush(const WriteHook& hook);
 
 private:

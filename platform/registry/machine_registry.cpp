@@ -14,9 +14,10 @@
 namespace platform {
 namespace {
 
+// Every hive may be written, so it is mapped as a file to be written: a link out of the drive serves no hive.
 QString host_of(const Machine& machine, const QString& windows_path)
 {
-    const HostPath mapped = machine.to_host(windows_path);
+    const HostPath mapped = machine.to_host_for_write(windows_path);
     return mapped.ok() ? mapped.path : QString();
 }
 

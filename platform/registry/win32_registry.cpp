@@ -190,6 +190,8 @@ LSTATUS Registry::write_status(const Place& place) const
         return ERROR_ACCESS_DENIED;
     if (place.file && !place.file->clean())
         return place.file->state() == HiveFile::State::damaged ? ERROR_BADDB : ERROR_ACCESS_DENIED;
+    if (place.file && place.file->read_only())
+        return ERROR_ACCESS_DENIED;
     return ERROR_SUCCESS;
 }
 

@@ -8,9 +8,9 @@
 // created or deleted directly under HKEY_LOCAL_MACHINE or HKEY_USERS.
 //
 // Statuses: 2 missing key or value, 5 no right to write (not an administrator, a read-only mount, a hive that
-// is not clean), 6 unknown handle, 33 another process's write held the hive too long for a flush, 87 bad
-// argument, 161 bad key path, 234 buffer too small, 259 no more sub-keys, 1009 damaged hive file, 1016 hive file
-// could not be written, 1018 the key was deleted.
+// is not clean, a hive file with the read-only attribute), 6 unknown handle, 33 another process's write held the
+// hive too long for a flush, 87 bad argument, 161 bad key path, 234 buffer too small, 259 no more sub-keys, 1009
+// damaged hive file, 1016 hive file could not be written, 1018 the key was deleted.
 
 #include "platform/registry/file_replace.h"
 #include "platform/registry/hive_file.h"

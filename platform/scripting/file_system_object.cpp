@@ -79,8 +79,8 @@ int copy_file(CopyRun& run, const QString& source_host, const QString& target_ho
 void copy_contents(CopyRun& run, const QString& source, const QString& destination)
 {
     const HostPath source_host = run.machine.to_host(source);
-    HostPath target_host = run.machine.to_host(destination);
-    if (!source_host.ok() || !target_host.ok() || target_host.outside_link) {
+    const HostPath target_host = run.machine.to_host_for_write(destination);
+    if (!source_host.ok() || !target_host.ok()) {
         run.fail(vb::path_not_found);
         return;
     }
@@ -115,8 +115,8 @@ void copy_contents(CopyRun& run, const QString& source, const QString& destinati
             copy_contents(run, from, to);
             continue;
         }
-        const HostPath to_host = run.machine.to_host(to);
-        if (!to_host.ok() || to_host.outside_link) {
+        const HostPath to_host = run.machine.to_host_for_write(to);
+        if (!to_host.ok()) {
             run.fail(vb::permission_denied);
             continue;
         }

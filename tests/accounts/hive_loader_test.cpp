@@ -214,6 +214,32 @@ TEST_F(HiveLoader, HiveTheHelperCannotMountFailsTheWriteTest)
     EXPECT_TRUE(mounts().isEmpty());
 }
 
+TEST_F(HiveLoader, ReadOnlyHiveFileFailsTheWriteTestAndIsNeverWritten)
+{
+    ASSERT_EQ(program.context().files.set_attr(hive("pupil"), 1), 0);
+    QFile f(program.account_hive("pupil"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+
+    EXPECT_EQ(load(hive("pupil"), "pupil"), 99);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    const auto mount = platform::MountTable(program.machine()).find("pupil");
+    ASSERT_TRUE(mount);
+    EXPECT_TRUE(mount->read_only);
+
+    auto& reg = program.registry();
+    EXPECT_NE(platform::REG_GetString(reg, HKEY_USERS, "pupil\\Control Panel\\Desktop", "Wallpaper"), "");
+    EXPECT_EQ(platform::REG_SetString(reg, HKEY_USERS, "pupil\\Control Panel\\Desktop", "Wallpaper", "x"),
+              platform::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(reg.flush_all(), 0);
+    EXPECT_EQ(unload("pupil"), 0);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(program.context().files.set_attr(hive("pupil"), 0), 0);
+}
+
 TEST_F(HiveLoader, HiveMountedReadOnlyFailsTheWriteTestAndStaysMounted)
 {
     // Unequal sequence numbers: the hive's log was never replayed, so it may only be read.

@@ -105,6 +105,36 @@ TEST_F(PathMapping, InstalledProgramLinkMayLeaveTheDrive)
     EXPECT_FALSE(t.machine->to_host("C:\\Data\\prog.exe\\x").ok());
 }
 
+TEST_F(PathMapping, ForWritingALinkLeadsToItsFileInsideTheDriveOrIsRefused)
+{
+    const QString program = outside.path() + "/prog";
+    QFile p(program);
+    ASSERT_TRUE(p.open(QIODevice::WriteOnly));
+    p.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    p.close();
+    ASSERT_TRUE(QFile::link(program, root + "/Data/PROG.EXE"));
+    ASSERT_TRUE(QFile::link(root + "/Data/ntuser.dat", root + "/Data/Sub/alias.dat"));
+    ASSERT_TRUE(QFile::link(outside.path() + "/secret/file", root + "/Data/outfile"));
+    struct Row {
+        const char* windows;
+        PathError error;
+        QString host; // when mapped
+    } rows[] = {
+        {"C:\\Data\\prog.exe", PathError::escapes, ""}, // may be run, never written through
+        {"C:\\Data\\outfile", PathError::escapes, ""},
+        {"C:\\Data\\sub\\ALIAS.DAT", PathError::none, root + "/Data/ntuser.dat"},
+        {"C:\\DATA\\NTUSER.DAT", PathError::none, root + "/Data/ntuser.dat"},
+        {"C:\\Data\\New.txt", PathError::none, root + "/Data/New.txt"},
+        {"Q:\\x", PathError::no_drive, ""},
+    };
+    for (const Row& r : rows) {
+        const auto mapped = t.machine->to_host_for_write(QLatin1String(r.windows));
+        EXPECT_EQ(mapped.error, r.error) << r.windows;
+        EXPECT_EQ(mapped.path, r.host) << r.windows;
+        EXPECT_FALSE(mapped.outside_link) << r.windows;
+    }
+}
+
 TEST_F(PathMapping, HostPathsBackToWindowsPaths)
 {
     EXPECT_EQ(t.machine->to_windows(root + "/Data/ntuser.dat"), QString("C:\\Data\\ntuser.dat"));

@@ -14,6 +14,8 @@
 #include <memory>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace settingsfile_tests {
 
@@ -122,6 +124,37 @@ TEST(SettingsFileWrite, KeepsTheHiddenAttributeOfTheFileItReplaces)
     const auto attributes = files.get_attr(path);
     ASSERT_TRUE(attributes.ok());
     EXPECT_EQ(attributes.value, 2u | 32u);
+}
+
+// The process ends at once, as if killed, when a write outgrows the file size limit.
+void end_at_once(int) { ::_exit(3); }
+
+TEST(SettingsFileWrite, CrashedSavesLeaveOneTemporaryFileThatTheNextSaveReplaces)
+{
+    Window w;
+    const QString path = set_path("crash.gtr");
+    w.write(path, old_content);
+    w.form.t81.setText(QString(2000, QLatin1Char('x')));
+    const QDir folder(QFileInfo(w.program.host(path)).absolutePath());
+    for (int crash = 1; crash <= 3; ++crash) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, end_at_once);
+            const rlimit limit{200, 200};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            dateispeichern(w.form, path);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3) << "save " << crash << " was not cut off";
+        EXPECT_EQ(w.file(path), old_content);
+        EXPECT_LE(folder.entryList(QDir::Files | QDir::Hidden).size(), 2) << "after crash " << crash;
+    }
+    ASSERT_TRUE(dateispeichern(w.form, path));
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"crash.gtr"});
+    EXPECT_TRUE(w.file(path).startsWith("\"G2002\"\r\n\"NEVER EDIT THIS FILE!\"\r\n"));
 }
 
 } // namespace
