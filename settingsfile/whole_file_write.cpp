@@ -1,28 +1,22 @@
 #include "settingsfile/whole_file_write.h"
 
 #include "platform/file_attributes.h"
+#include "platform/file_lock.h"
 #include "platform/held_files.h"
 #include "platform/registry/file_replace.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <span>
-#include <thread>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace settingsfile {
 
 namespace {
-
-constexpr int lock_attempts = 100;
-constexpr std::chrono::milliseconds lock_pause{10};
 
 int path_error(platform::PathError error)
 {
@@ -40,22 +34,14 @@ int path_error(platform::PathError error)
 }
 
 // The folder of the file being saved, locked: a file's temporary name is fixed, so saves into one folder take
-// turns (the hive writer locks the folder the same way). A save waits a moment for another one, never for a
-// process that stopped while holding the lock.
+// turns (the hive writer locks the folder the same way). A save waits a bounded time for another one, never for
+// a process that stopped while holding the lock.
 class LockedFolder {
 public:
     explicit LockedFolder(const QString& folder)
         : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+        , locked_(fd_ >= 0 && platform::lock_exclusive(fd_) == platform::LockResult::locked)
     {
-        for (int attempt = 1; fd_ >= 0 && attempt <= lock_attempts; ++attempt) {
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-                locked_ = true;
-                break;
-            }
-            if (errno != EWOULDBLOCK && errno != EINTR)
-                break;
-            std::this_thread::sleep_for(lock_pause);
-        }
     }
     LockedFolder(const LockedFolder&) = delete;
     LockedFolder& operator=(const LockedFolder&) = delete;
@@ -70,7 +56,7 @@ public:
 
 private:
     int fd_;
-    bool locked_ = false;
+    bool locked_;
 };
 
 } // namespace
