@@ -7,9 +7,15 @@
 #include "platform/is_admin.h"
 #include "platform/machine/mount_table.h"
 #include "platform/process.h"
+#include "platform/registry/hive_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -18,9 +24,6 @@ namespace {
 
 using platform::Machine;
 using platform::Mount;
-
-// Hives are small; a file far larger is not one.
-constexpr qint64 largest_hive = qint64{1} << 30;
 
 bool same_file(const QString& a, const QString& b)
 {
@@ -84,7 +87,7 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
     if (!host.ok())
         return refuse(why, QStringLiteral("%1: not a file of the machine").arg(hive_file));
     const QFileInfo info(host.path);
-    if (!info.isFile() || info.size() == 0 || info.size() > largest_hive)
+    if (!info.isFile() || info.size() == 0)
         return refuse(why, QStringLiteral("%1: no hive file there").arg(hive_file));
     if (platform::HeldFiles(machine).is_held(host.path))
         return refuse(why, QStringLiteral("%1: in use by another process").arg(hive_file));
@@ -92,10 +95,16 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
     QFile file(host.path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(why, QStringLiteral("%1: can't be read (%2)").arg(hive_file, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    std::vector<std::uint8_t> bytes;
+    try {
+        if (!platform::read_hive_bytes(file.handle(), bytes))
+            return refuse(why, QStringLiteral("%1: can't be read (%2)")
+                                   .arg(hive_file, QString::fromLocal8Bit(std::strerror(errno))));
+    } catch (const std::bad_alloc&) {
+        return refuse(why, QStringLiteral("%1: too large to read").arg(hive_file));
+    }
     std::string problem;
-    const auto hive = hive::Hive::parse(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())), &problem);
+    const auto hive = hive::Hive::parse(bytes, &problem);
     if (!hive)
         return refuse(why, QStringLiteral("%1: not a readable hive (%2)").arg(hive_file, QString::fromStdString(problem)));
     // Its log was never replayed, or the file is read-only: it may be read, never written.

@@ -2,6 +2,7 @@ target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ansi_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/exit_flush.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_replace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hive_bytes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hive_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/machine_registry.cpp

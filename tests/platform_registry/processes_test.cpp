@@ -115,6 +115,19 @@ TEST_F(AcrossProcesses, MountedByTheHelperProgramAndSeenByAnotherProcess)
     EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 0);
 }
 
+// The helper reads a hive as far as its header says: a hive followed by far more zeros than any hive may hold
+// (sparse, it costs no disk) is mounted as the hive it is.
+TEST_F(AcrossProcesses, HelperMountsAHiveFollowedByZerosAsFarAsItsHeaderSays)
+{
+    const QByteArray host = QFile::encodeName(machine.host(pupil_hive));
+    ASSERT_EQ(::truncate(host.constData(), off_t{3} << 30), 0);
+    ASSERT_EQ(regg({"load", pupil_hive, "HKU\\pupil"}), 0) << last_error.toStdString();
+    Registry registry(machine.layout());
+    EXPECT_EQ(REG_GetString(registry, HKEY_USERS, "pupil\\" + desktop, "Wallpaper"),
+              "C:\\WINDOWS\\Web\\Wallpaper\\Bliss.bmp");
+    EXPECT_EQ(regg({"unload", "HKU\\pupil"}), 0);
+}
+
 struct RefusalRow {
     const char* name;
     QString file;
