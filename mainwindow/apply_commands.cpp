@@ -19,12 +19,11 @@ void cm01_Click(policy::Engine& engine) { engine.ctx.ui.endProgram(); }
 
 void Combo_user_Click(policy::Engine& engine) { policy::hive(engine, policy::hive_read); }
 
-void Combo_user_GotFocus(policy::Engine& engine)
+void Combo_user_GotFocus(policy::Engine& engine, int language)
 {
     if (platform::is_nt(engine.ctx.machine))
         return;
     platform::UiServices& ui = engine.ctx.ui;
-    const std::int16_t language = platform::get_language();
     if (language == 0)
         ui.msgBox(QStringLiteral("Unter Win9X und WinME Betriebssystemen können die Einschränkungen nur für den "
                                  "aktuell angemeldeten und hier angezeigten Benutzer vorgenommen werden. Um ein "
@@ -42,14 +41,14 @@ void Combo_user_GotFocus(policy::Engine& engine)
 
 void Combo_user_KeyPress(int& key_ascii) { key_ascii = 0; }
 
-void attach_apply_commands(policy::Engine& engine)
+void attach_apply_commands(policy::Engine& engine, int language)
 {
     MainForm& form = engine.form;
     form.cmd_set.onClick = [&engine] { cmd_set_Click(engine); };
     form.cm02.onClick = [&engine] { cm02_Click(engine); };
     form.cm01.onClick = [&engine] { cm01_Click(engine); };
     form.Combo_user.onClick = [&engine] { Combo_user_Click(engine); };
-    form.Combo_user.onGotFocus = [&engine] { Combo_user_GotFocus(engine); };
+    form.Combo_user.onGotFocus = [&engine, language] { Combo_user_GotFocus(engine, language); };
     form.Combo_user.onKeyPress = [](int& key_ascii) { Combo_user_KeyPress(key_ascii); };
     // Nor does a paste, a cut or any other edit change the text: the account is chosen from the list.
     form.Combo_user.setTextLocked(true);

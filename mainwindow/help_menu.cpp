@@ -1,8 +1,8 @@
 #include "mainwindow/help_menu.h"
 
-#include "mainwindow/in_language.h"
 #include "mainwindow/maker_sites.h"
 #include "mainwindow/shell_open.h"
+#include "platform/in_language.h"
 #include "platform/process.h"
 
 #include <QStringList>
@@ -59,7 +59,8 @@ void mm57_Click(MainForm& main, int language)
         QStringLiteral("all teachers, pupils and parents who tried it out and told us what they found."),
         QStringLiteral("Dedicated to all schools and parents."),
     };
-    context.ui.msgBox(lines.join(crlf), 64, in_language(language, QStringLiteral("Über..."), QStringLiteral("About...")));
+    context.ui.msgBox(lines.join(crlf), 64,
+                      platform::in_language(language, QStringLiteral("Über..."), QStringLiteral("About...")));
 }
 
 } // namespace mainwindow

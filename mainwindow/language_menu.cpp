@@ -1,6 +1,6 @@
 #include "mainwindow/language_menu.h"
 
-#include "mainwindow/in_language.h"
+#include "platform/in_language.h"
 #include "platform/registry.h"
 
 namespace mainwindow {
@@ -24,7 +24,7 @@ void choose(MainForm& main, int language, const Choice& c)
     platform::Context& context = main.context();
     platform::REG_SetString(context.registry, platform::HKEY_LOCAL_MACHINE, program_key, QStringLiteral("Country"),
                             QLatin1String(c.value));
-    if (language == german)
+    if (language == platform::german)
         context.ui.msgBox(QStringLiteral("Sprache wurde auf %1 gesetzt.").arg(QString::fromUtf8(c.german_name)) + crlf +
                               QStringLiteral("Die Einstellungen werden erst nach Neustart des Programms geändert."),
                           64, QString::fromUtf8(c.german_title));

@@ -1,8 +1,8 @@
 #include "mainwindow/list_bar.h"
 
 #include "mainwindow/help_menu.h"
-#include "mainwindow/in_language.h"
 #include "mainwindow/list_bar_pictures.h"
+#include "platform/in_language.h"
 
 namespace mainwindow {
 
@@ -34,7 +34,7 @@ void menu1(MainForm& main, int language)
 {
     for (int i = 1; i <= 10; ++i)
         main.tab_titles[static_cast<std::size_t>(i)] =
-            QString::fromUtf8(titles[i - 1][language == german ? 1 : 0]);
+            QString::fromUtf8(titles[i - 1][language == platform::german ? 1 : 0]);
 
     controls::ListBar& bar = main.SSListBar1;
     const int group = bar.groupCount() >= 1 ? 1 : bar.addGroup(QStringLiteral("G1"), QString());
@@ -44,7 +44,8 @@ void menu1(MainForm& main, int language)
         bar.addPicture(picture, list_bar_picture(i));
         bar.setItemPicture(group, item, picture);
     }
-    bar.setGroupCaption(group, in_language(language, QStringLiteral("Einschränkungen"), QStringLiteral("Restrictions")));
+    bar.setGroupCaption(
+        group, platform::in_language(language, QStringLiteral("Einschränkungen"), QStringLiteral("Restrictions")));
     // A narrow bar: a slightly smaller font keeps the longer German group caption whole.
     controls::Font font = bar.font();
     font.size = 7.5;

@@ -3,8 +3,8 @@
 
 #include "mainwindow/localize.h"
 
-#include "mainwindow/in_language.h"
 #include "mainwindow/maker_sites.h"
+#include "platform/in_language.h"
 #include "platform/registry.h"
 
 namespace mainwindow {
@@ -198,13 +198,13 @@ const char* const windows_tools[10][2] = {
 
 QString text(const char* const (&pair)[2], int language)
 {
-    return QString::fromUtf8(pair[language == german ? 1 : 0]);
+    return QString::fromUtf8(pair[language == platform::german ? 1 : 0]);
 }
 
 void set_captions(const std::vector<Caption>& rows, int language)
 {
     for (const Caption& row : rows) {
-        const char* caption = language == german ? row.german : row.english;
+        const char* caption = language == platform::german ? row.german : row.english;
         if (caption)
             row.control->setCaption(QString::fromUtf8(caption));
     }
@@ -226,10 +226,11 @@ void localize_in(MainForm& main, int language)
     for (const auto& tool : windows_tools)
         main.syslist.addItem(text(tool, language));
 
-    main.msg_mark_all = in_language(language, QStringLiteral("Alle Einschränkungen ausser der Zensur wurden aktiviert."),
-                                    QStringLiteral("All restrictions exp. the restriction-list are activated..."));
+    main.msg_mark_all =
+        platform::in_language(language, QStringLiteral("Alle Einschränkungen ausser der Zensur wurden aktiviert."),
+                              QStringLiteral("All restrictions exp. the restriction-list are activated..."));
     main.save_dialog_title =
-        in_language(language, QStringLiteral("Einstellungen speichern..."), QStringLiteral("Save Settings"));
+        platform::in_language(language, QStringLiteral("Einstellungen speichern..."), QStringLiteral("Save Settings"));
     set_captions(menu_captions(main), language);
 }
 
@@ -237,14 +238,14 @@ void localize_in(MainForm& main, int language)
 
 void localize(MainForm& main, int language)
 {
-    if (language == german)
+    if (language == platform::german)
         localize_german(main);
-    else if (language == english)
+    else if (language == platform::english)
         localize_us(main);
 }
 
-void localize_german(MainForm& main) { localize_in(main, german); }
+void localize_german(MainForm& main) { localize_in(main, platform::german); }
 
-void localize_us(MainForm& main) { localize_in(main, english); }
+void localize_us(MainForm& main) { localize_in(main, platform::english); }
 
 } // namespace mainwindow

@@ -1,8 +1,8 @@
 #include "mainwindow/status_bar.h"
 
-#include "mainwindow/in_language.h"
 #include "mainwindow/maker_sites.h"
 #include "platform/clock.h"
+#include "platform/in_language.h"
 #include "platform/registry.h"
 
 #include <QRegularExpression>
@@ -34,7 +34,7 @@ void status_init(MainForm& main, int language)
 
     const int english_widths[] = {1850, 2900, 1800, 800, 1500};
     const int german_widths[] = {1850, 3200, 2000, 800, 1000};
-    const int* widths = language == german ? german_widths : english_widths;
+    const int* widths = language == platform::german ? german_widths : english_widths;
     for (int p = 1; p <= 5; ++p)
         bar.setPanelWidth(p, widths[p - 1]);
 
@@ -57,7 +57,7 @@ void StatusBar_MouseDown(MainForm& main, int button, int, double x, double)
 
 QString clock_text(const QDateTime& now, int language, const QLocale& locale)
 {
-    if (language == german)
+    if (language == platform::german)
         return now.toString(QStringLiteral("hh:mm:ss"));
     return locale.toString(now.time(), long_time_format(locale));
 }

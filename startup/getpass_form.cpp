@@ -1,11 +1,11 @@
 #include "startup/getpass_form.h"
 
+#include "platform/in_language.h"
 #include "platform/is_admin.h"
 #include "platform/registry.h"
 #include "platform/system_queries.h"
 #include "startup/code_page_text.h"
 #include "startup/desktop_links.h"
-#include "startup/language_text.h"
 #include "startup/program_key.h"
 #include "startup/pw_scramble.h"
 
@@ -17,8 +17,9 @@ const QString uninstall_key = QStringLiteral("Software\\Microsoft\\Windows\\Curr
 
 } // namespace
 
-GetPass::GetPass(platform::Context& context, controls::Form& setpass, std::function<void()> show_main)
-    : Form(QStringLiteral("getpass")), context_(context), setpass_(setpass), show_main_(std::move(show_main))
+GetPass::GetPass(platform::Context& context, controls::Form& setpass, std::function<void()> show_main, int language)
+    : Form(QStringLiteral("getpass")), context_(context), setpass_(setpass), show_main_(std::move(show_main)),
+      language_(language)
 {
     setClientSize(4800, 1935);
     setCaption(QStringLiteral("Kennwort eingeben"));
@@ -54,12 +55,16 @@ void GetPass::Form_Load()
     }
 
     if (command_line == QLatin1String("/uninstall"))
-        ui.msgBox(in_language(QStringLiteral("Zum Deinstallieren dieser Anwendung geben Sie bitte nachfolgend Ihr "
-                                             "Kennwort ein und wählen anschließend im Menü 'Datei' den Punkt "
-                                             "deinstallieren."),
-                              QStringLiteral("To uninstall this program type in your password and select the menu "
-                                             "File/Uninstall.")),
-                  64, in_language(QStringLiteral("Info zum Deinstallieren"), QStringLiteral("How to uninstall ?")));
+        ui.msgBox(
+            platform::in_language(language_,
+                                  QStringLiteral("Zum Deinstallieren dieser Anwendung geben Sie bitte nachfolgend Ihr "
+                                                 "Kennwort ein und wählen anschließend im Menü 'Datei' den Punkt "
+                                                 "deinstallieren."),
+                                  QStringLiteral("To uninstall this program type in your password and select the menu "
+                                                 "File/Uninstall.")),
+            64,
+            platform::in_language(language_, QStringLiteral("Info zum Deinstallieren"),
+                                  QStringLiteral("How to uninstall ?")));
 
     // Rewritten at every start, so it follows the program when it is moved; the installation makes the key.
     const QChar quote = QLatin1Char('"');
@@ -69,28 +74,36 @@ void GetPass::Form_Load()
                                 QStringLiteral(".exe") + quote + QStringLiteral(" /uninstall"));
 
     if (!platform::file_exists(context_.files, context_.program.folder + QStringLiteral("\\regg.exe"))) {
-        ui.msgBox(in_language(QStringLiteral("Eine oder mehrere wichtige Dateien, die für das korrekte Ausführen "
-                                             "notwendig sind, fehlen auf Ihrer Festplatte. Wiederholen Sie bitte die "
-                                             "Installation. (REGG.EXE)"),
-                              QStringLiteral("Some files required by this program are missing. Please run Setup "
-                                             "again. (REGG.EXE)")),
+        ui.msgBox(platform::in_language(
+                      language_,
+                      QStringLiteral("Eine oder mehrere wichtige Dateien, die für das korrekte Ausführen "
+                                     "notwendig sind, fehlen auf Ihrer Festplatte. Wiederholen Sie bitte die "
+                                     "Installation. (REGG.EXE)"),
+                      QStringLiteral("Some files required by this program are missing. Please run Setup "
+                                     "again. (REGG.EXE)")),
                   16,
-                  in_language(QStringLiteral("Wichtige Dateien fehlen - Bitte neu installieren !"),
-                              QStringLiteral("Required files are missing. Run Setup again !")));
+                  platform::in_language(language_, QStringLiteral("Wichtige Dateien fehlen - Bitte neu installieren !"),
+                                        QStringLiteral("Required files are missing. Run Setup again !")));
         ui.endProgram();
     }
 
-    setCaption(in_language(QStringLiteral("Kennwort eingeben"), QStringLiteral("Enter Password Please !")));
-    Label1.setCaption(in_language(QStringLiteral("Geben Sie das Kennwort ein:"), QStringLiteral("Enter your password:")));
-    Command2.setCaption(in_language(QStringLiteral("Abbrechen"), QStringLiteral("&Cancel")));
+    setCaption(platform::in_language(language_, QStringLiteral("Kennwort eingeben"),
+                                     QStringLiteral("Enter Password Please !")));
+    Label1.setCaption(platform::in_language(language_, QStringLiteral("Geben Sie das Kennwort ein:"),
+                                            QStringLiteral("Enter your password:")));
+    Command2.setCaption(platform::in_language(language_, QStringLiteral("Abbrechen"), QStringLiteral("&Cancel")));
 
     if (platform::is_nt(context_.machine) && !platform::IsAdmin(context_.machine))
-        ui.msgBox(in_language(QStringLiteral("Damit dieses Programm einwandfrei funktioniert, benötigen Sie "
-                                             "Administratoren-Rechte. Bitte melden Sie sich erneut als Administrator "
-                                             "am System an und starten dieses Programm erneut..."),
-                              QStringLiteral("You need Administrator privileges/rights to run this program correctly.  "
-                                             "Please login as admin and start this program again.")),
-                  16, in_language(QStringLiteral("Admin-Rechte benötigt !"), QStringLiteral("Admin privileges required !")));
+        ui.msgBox(platform::in_language(
+                      language_,
+                      QStringLiteral("Damit dieses Programm einwandfrei funktioniert, benötigen Sie "
+                                     "Administratoren-Rechte. Bitte melden Sie sich erneut als Administrator "
+                                     "am System an und starten dieses Programm erneut..."),
+                      QStringLiteral("You need Administrator privileges/rights to run this program correctly.  "
+                                     "Please login as admin and start this program again.")),
+                  16,
+                  platform::in_language(language_, QStringLiteral("Admin-Rechte benötigt !"),
+                                        QStringLiteral("Admin privileges required !")));
 
     txt_pw.setPasswordChar(QLatin1Char('*'));
     txt_pw.setText(QString());
@@ -99,12 +112,16 @@ void GetPass::Form_Load()
     const QString stored =
         platform::REG_GetString(context_.registry, platform::HKEY_LOCAL_MACHINE, program_key(), password_value());
     if (stored.isEmpty()) {
-        ui.msgBox(in_language(QStringLiteral("Sie haben noch kein Kennwort angegeben. Bitte geben Sie nun ein nicht "
-                                             "leicht zu erratendes Kennwort ein. Bitte notieren Sie das Kennwort an "
-                                             "einem sicheren Ort !"),
-                              QStringLiteral("You haven't entered a password yet. Please enter now a secret password "
-                                             "and keep it on a safe place.")),
-                  16, in_language(QStringLiteral("Kennwort festlegen..."), QStringLiteral("Set a Password !")));
+        ui.msgBox(platform::in_language(
+                      language_,
+                      QStringLiteral("Sie haben noch kein Kennwort angegeben. Bitte geben Sie nun ein nicht "
+                                     "leicht zu erratendes Kennwort ein. Bitte notieren Sie das Kennwort an "
+                                     "einem sicheren Ort !"),
+                      QStringLiteral("You haven't entered a password yet. Please enter now a secret password "
+                                     "and keep it on a safe place.")),
+                  16,
+                  platform::in_language(language_, QStringLiteral("Kennwort festlegen..."),
+                                        QStringLiteral("Set a Password !")));
         hide();
         setpass_.show();
         unload();
@@ -117,11 +134,15 @@ void GetPass::cmd_ok_Click()
         platform::REG_GetString(context_.registry, platform::HKEY_LOCAL_MACHINE, program_key(), password_value());
     const QString typed = pw_scramble(txt_pw.text(), password_key());
     if (typed != stored) {
-        context_.ui.msgBox(in_language(QStringLiteral("Das Kennwort ist nicht korrekt. Bitte beachten Sie auch die "
-                                                      "Groß- und Kleinschreibung."),
-                                       QStringLiteral("Sorry, the password is incorrect. Pls. note that the password "
-                                                      "is case-sensitive.")),
-                           16, in_language(QStringLiteral("Falsches Kennwort..."), QStringLiteral("Incorrect Password...")));
+        context_.ui.msgBox(
+            platform::in_language(language_,
+                                  QStringLiteral("Das Kennwort ist nicht korrekt. Bitte beachten Sie auch die "
+                                                 "Groß- und Kleinschreibung."),
+                                  QStringLiteral("Sorry, the password is incorrect. Pls. note that the password "
+                                                 "is case-sensitive.")),
+            16,
+            platform::in_language(language_, QStringLiteral("Falsches Kennwort..."),
+                                  QStringLiteral("Incorrect Password...")));
         txt_pw.setText(QString());
         return;
     }

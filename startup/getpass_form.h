@@ -6,6 +6,7 @@
 
 #include "controls/controls.h"
 #include "platform/context.h"
+#include "platform/system_queries.h"
 
 #include <functional>
 
@@ -13,8 +14,10 @@ namespace startup {
 
 class GetPass : public controls::Form {
 public:
-    // `setpass` is shown when no password is stored; `show_main` opens the main window.
-    GetPass(platform::Context& context, controls::Form& setpass, std::function<void()> show_main);
+    // `setpass` is shown when no password is stored; `show_main` opens the main window. The form speaks
+    // `language` (0 German, 1 English).
+    GetPass(platform::Context& context, controls::Form& setpass, std::function<void()> show_main,
+            int language = platform::get_language());
 
     controls::Image Image1{*this, "Image1"};
     controls::Label Label1{*this, "Label1"};
@@ -32,6 +35,7 @@ private:
     platform::Context& context_;
     controls::Form& setpass_;
     std::function<void()> show_main_;
+    int language_;
 };
 
 } // namespace startup

@@ -1,9 +1,9 @@
 #include "startup/profile_form.h"
 
 #include "platform/accounts/account_lookup.h"
+#include "platform/in_language.h"
 #include "platform/registry/ansi_text.h"
 #include "platform/registry/win32_registry.h"
-#include "startup/language_text.h"
 
 #include <array>
 #include <cstring>
@@ -48,7 +48,8 @@ std::optional<QString> image_path(platform::Registry& registry, platform::HKEY k
 
 } // namespace
 
-Profile::Profile(platform::Context& context) : Form(QStringLiteral("profile")), context_(context)
+Profile::Profile(platform::Context& context, int language)
+    : Form(QStringLiteral("profile")), context_(context), language_(language)
 {
     setCaption(QStringLiteral("Form1"));
     setClientSize(6120, 3990);
@@ -68,8 +69,10 @@ QString Profile::REG_GetUserProfileList(const QString& key_path)
 {
     return platform::REG_GetUserProfileList(
         context_.registry, context_.ui, key_path,
-        {in_language(cannot_open_german(), QStringLiteral("The Registry Entry could not be opened.")),
-         in_language(cannot_read_german(), QStringLiteral("The registry value could not be read or found."))});
+        {platform::in_language(language_, cannot_open_german(),
+                               QStringLiteral("The Registry Entry could not be opened.")),
+         platform::in_language(language_, cannot_read_german(),
+                               QStringLiteral("The registry value could not be read or found."))});
 }
 
 void Profile::Command1_Click()

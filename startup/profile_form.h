@@ -4,12 +4,14 @@
 
 #include "controls/controls.h"
 #include "platform/context.h"
+#include "platform/system_queries.h"
 
 namespace startup {
 
 class Profile : public controls::Form {
 public:
-    explicit Profile(platform::Context& context);
+    // The registry messages of the lookup are in `language` (0 German, 1 English); the rest is German.
+    explicit Profile(platform::Context& context, int language = platform::get_language());
 
     controls::CommandButton Command1{*this, "Command1"};
     controls::CommandButton Command2{*this, "Command2"};
@@ -25,6 +27,7 @@ private:
     void Command2_Click();
 
     platform::Context& context_;
+    int language_;
 };
 
 } // namespace startup

@@ -1,15 +1,15 @@
 #include "startup/setpass_form.h"
 
+#include "platform/in_language.h"
 #include "platform/registry.h"
 #include "startup/code_page_text.h"
-#include "startup/language_text.h"
 #include "startup/program_key.h"
 #include "startup/pw_scramble.h"
 
 namespace startup {
 
-SetPass::SetPass(platform::Context& context, std::function<void()> show_main)
-    : Form(QStringLiteral("setpass")), context_(context), show_main_(std::move(show_main))
+SetPass::SetPass(platform::Context& context, std::function<void()> show_main, int language)
+    : Form(QStringLiteral("setpass")), context_(context), show_main_(std::move(show_main)), language_(language)
 {
     setClientSize(4800, 2280);
     setCaption(QStringLiteral("Neues Kennwort festlegen"));
@@ -42,10 +42,13 @@ SetPass::SetPass(platform::Context& context, std::function<void()> show_main)
 
 void SetPass::Form_Load()
 {
-    setCaption(in_language(QStringLiteral("Neues Kennwort festlegen"), QStringLiteral("Set New Password")));
-    Label2.setCaption(in_language(QStringLiteral("Neues Passwort :"), QStringLiteral("New Password :")));
-    Label3.setCaption(in_language(QStringLiteral("Wiederholung :"), QStringLiteral("Password (again):")));
-    cmd_abbrechen.setCaption(in_language(QStringLiteral("&Abbrechen"), QStringLiteral("&Cancel")));
+    setCaption(platform::in_language(language_, QStringLiteral("Neues Kennwort festlegen"),
+                                     QStringLiteral("Set New Password")));
+    Label2.setCaption(
+        platform::in_language(language_, QStringLiteral("Neues Passwort :"), QStringLiteral("New Password :")));
+    Label3.setCaption(
+        platform::in_language(language_, QStringLiteral("Wiederholung :"), QStringLiteral("Password (again):")));
+    cmd_abbrechen.setCaption(platform::in_language(language_, QStringLiteral("&Abbrechen"), QStringLiteral("&Cancel")));
     txt_newpw.setText(QString());
     txt_wdh.setText(QString());
 }
@@ -62,17 +65,21 @@ void SetPass::cmd_ok_Click()
     platform::UiServices& ui = context_.ui;
     const QString password = txt_newpw.text();
     if (password != txt_wdh.text()) {
-        ui.msgBox(in_language(QStringLiteral("Die Wiederholung stimmt nicht mit dem Kennwort überein."),
-                              QStringLiteral("New Password and New Password (again) are not the same. Please try again !")),
-                  64, in_language(QStringLiteral("Falsche Wiederholung"), QStringLiteral("Sorry...")));
+        ui.msgBox(platform::in_language(
+                      language_, QStringLiteral("Die Wiederholung stimmt nicht mit dem Kennwort überein."),
+                      QStringLiteral("New Password and New Password (again) are not the same. Please try again !")),
+                  64,
+                  platform::in_language(language_, QStringLiteral("Falsche Wiederholung"), QStringLiteral("Sorry...")));
         refuse();
         return;
     }
     if (password.size() < shortest_password || password.size() > longest_password) {
-        ui.msgBox(in_language(QStringLiteral("Das Kennwort muss mindestens 5 Zeichen und darf maximal 15 Zeichen "
-                                             "haben..."),
-                              QStringLiteral("Password must be 5 or more characters long. The password must be 15 or "
-                                             "less characters long. ")),
+        ui.msgBox(platform::in_language(
+                      language_,
+                      QStringLiteral("Das Kennwort muss mindestens 5 Zeichen und darf maximal 15 Zeichen "
+                                     "haben..."),
+                      QStringLiteral("Password must be 5 or more characters long. The password must be 15 or "
+                                     "less characters long. ")),
                   64, QStringLiteral("Sorry..."));
         refuse();
         return;
@@ -87,15 +94,15 @@ void SetPass::cmd_ok_Click()
         platform::REG_SetString(registry, platform::HKEY_LOCAL_MACHINE, program_key(), password_value(), scrambled);
     if (stored != 0 ||
         platform::REG_GetString(registry, platform::HKEY_LOCAL_MACHINE, program_key(), password_value()) != scrambled) {
-        ui.msgBox(in_language(QStringLiteral("Das neue Kennwort konnte nicht gespeichert werden."),
-                              QStringLiteral("The new password could not be saved.")),
-                  16, in_language(QStringLiteral("Passwort..."), QStringLiteral("Password...")));
+        ui.msgBox(platform::in_language(language_, QStringLiteral("Das neue Kennwort konnte nicht gespeichert werden."),
+                                        QStringLiteral("The new password could not be saved.")),
+                  16, platform::in_language(language_, QStringLiteral("Passwort..."), QStringLiteral("Password...")));
         refuse();
         return;
     }
-    ui.msgBox(in_language(QStringLiteral("Neues Passwort erfolgreich gesetzt."),
-                          QStringLiteral("New Password was successfully saved.")),
-              64, in_language(QStringLiteral("Passwort..."), QStringLiteral("Password...")));
+    ui.msgBox(platform::in_language(language_, QStringLiteral("Neues Passwort erfolgreich gesetzt."),
+                                    QStringLiteral("New Password was successfully saved.")),
+              64, platform::in_language(language_, QStringLiteral("Passwort..."), QStringLiteral("Password...")));
     unload();
     if (show_main_)
         show_main_();

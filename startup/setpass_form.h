@@ -5,6 +5,7 @@
 
 #include "controls/controls.h"
 #include "platform/context.h"
+#include "platform/system_queries.h"
 
 #include <functional>
 
@@ -12,7 +13,8 @@ namespace startup {
 
 class SetPass : public controls::Form {
 public:
-    SetPass(platform::Context& context, std::function<void()> show_main);
+    // The dialog speaks `language` (0 German, 1 English).
+    SetPass(platform::Context& context, std::function<void()> show_main, int language = platform::get_language());
 
     controls::Image Image1{*this, "Image1"};
     controls::Label Label2{*this, "Label2"};
@@ -35,6 +37,7 @@ private:
 
     platform::Context& context_;
     std::function<void()> show_main_;
+    int language_;
 };
 
 } // namespace startup

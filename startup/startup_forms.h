@@ -4,6 +4,7 @@
 // Update": update, the developer menu: getpass and profile). `show_main` opens the main window.
 
 #include "mainform/main_form.h"
+#include "platform/system_queries.h"
 #include "startup/getpass_form.h"
 #include "startup/profile_form.h"
 #include "startup/setpass_form.h"
@@ -15,12 +16,14 @@
 namespace startup {
 
 struct StartupForms {
-    StartupForms(mainwindow::MainForm& main, const std::function<void()>& show_main, UpdateSites sites = {})
-        : setpass(main.context(), show_main),
-          getpass(main.context(), setpass, show_main),
-          update(main.context(), std::move(sites)),
-          verzeichnis(main),
-          profile(main.context())
+    // Every form speaks `language` (0 German, 1 English).
+    StartupForms(mainwindow::MainForm& main, const std::function<void()>& show_main, UpdateSites sites = {},
+                 int language = platform::get_language())
+        : setpass(main.context(), show_main, language),
+          getpass(main.context(), setpass, show_main, language),
+          update(main.context(), std::move(sites), language),
+          verzeichnis(main, language),
+          profile(main.context(), language)
     {
     }
 

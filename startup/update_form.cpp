@@ -1,11 +1,10 @@
 #include "startup/update_form.h"
 
+#include "platform/in_language.h"
 #include "platform/machine/machine.h"
 #include "platform/process.h"
 #include "platform/program_info.h"
-#include "platform/system_queries.h"
 #include "platform/web/wininet.h"
-#include "startup/language_text.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -50,8 +49,8 @@ qint64 whole_kilobytes(qint64 bytes)
     return whole;
 }
 
-Update::Update(platform::Context& context, UpdateSites sites)
-    : Form(QStringLiteral("Update")), context_(context), sites_(std::move(sites))
+Update::Update(platform::Context& context, UpdateSites sites, int language)
+    : Form(QStringLiteral("Update")), context_(context), sites_(std::move(sites)), language_(language)
 {
     setCaption(QStringLiteral("Update"));
     setClientSize(6255, 4455);
@@ -78,8 +77,10 @@ Update::Update(platform::Context& context, UpdateSites sites)
 void Update::Form_Load()
 {
     const QString own = platform::version_text(context_.program);
-    lbl1.setCaption(in_language(QStringLiteral("Update-Prüfung"), QStringLiteral("Online Update Check")));
-    lbl2.setCaption(in_language(
+    lbl1.setCaption(
+        platform::in_language(language_, QStringLiteral("Update-Prüfung"), QStringLiteral("Online Update Check")));
+    lbl2.setCaption(platform::in_language(
+        language_,
         QStringLiteral("Für diese Aktion muss eine aktive Internet-Verbindung bestehen !") + crlf + crlf +
             QStringLiteral("Wenn Sie jetzt über eine Internet-Verbindung verfügen, können Sie hier überprüfen, ob es "
                            "inzwischen eine neuere Version von diesem Programm gibt. Sollte eine neuere Version "
@@ -89,13 +90,15 @@ void Update::Form_Load()
             QStringLiteral("If you are connected to the Internet right now, you can check, if there is a newer version "
                            "of this program. If there is one, you can download the latest version for free. Please "
                            "press the button CHECK first.")));
-    lbl3.setCaption(in_language(QStringLiteral("Diese Version: ") + crlf + QStringLiteral("Aktuelle Version:"),
-                                QStringLiteral("This Version: ") + crlf + QStringLiteral("Latest Version:")));
-    lbl4.setCaption(own + crlf + in_language(QStringLiteral("??? <prüfen>"), QStringLiteral("??? <check>")));
-    cmd1.setCaption(in_language(QStringLiteral("&Prüfen"), QStringLiteral("C&heck")));
-    cmd2.setCaption(in_language(QStringLiteral("&Installieren"), QStringLiteral("&Install")));
-    cmd3.setCaption(in_language(QStringLiteral("&Schliessen"), QStringLiteral("C&lose")));
-    cmd_abbruch.setCaption(in_language(QStringLiteral("&Abbruch"), QStringLiteral("&Cancel")));
+    lbl3.setCaption(
+        platform::in_language(language_, QStringLiteral("Diese Version: ") + crlf + QStringLiteral("Aktuelle Version:"),
+                              QStringLiteral("This Version: ") + crlf + QStringLiteral("Latest Version:")));
+    lbl4.setCaption(own + crlf +
+                    platform::in_language(language_, QStringLiteral("??? <prüfen>"), QStringLiteral("??? <check>")));
+    cmd1.setCaption(platform::in_language(language_, QStringLiteral("&Prüfen"), QStringLiteral("C&heck")));
+    cmd2.setCaption(platform::in_language(language_, QStringLiteral("&Installieren"), QStringLiteral("&Install")));
+    cmd3.setCaption(platform::in_language(language_, QStringLiteral("&Schliessen"), QStringLiteral("C&lose")));
+    cmd_abbruch.setCaption(platform::in_language(language_, QStringLiteral("&Abbruch"), QStringLiteral("&Cancel")));
     lbl5.setCaption(QString());
     lbl6.setCaption(QString());
     lbl7.setCaption(QString());
@@ -121,7 +124,7 @@ void Update::cmd1_Click()
 {
     Inet1.cancel();
     Inet1.setProtocol(platform::web::protocol_http);
-    const QString site = platform::get_language() == 0 ? sites_.german : sites_.english;
+    const QString site = language_ == platform::german ? sites_.german : sites_.english;
     const platform::web::InetText answer = Inet1.openUrl(site + information_path());
     if (!answer.ok()) {
         Inet1.cancel();
@@ -131,12 +134,13 @@ void Update::cmd1_Click()
     const QString own = platform::version_text(context_.program);
     lbl4.setCaption(own + crlf + answer.text);
     if (answer.text != own) {
-        lbl5.setCaption(in_language(QStringLiteral("Eine neuere Version steht zum Download bereit."),
-                                    QStringLiteral("A newer version is ready to be downloaded...")));
+        lbl5.setCaption(platform::in_language(language_,
+                                              QStringLiteral("Eine neuere Version steht zum Download bereit."),
+                                              QStringLiteral("A newer version is ready to be downloaded...")));
         cmd2.setEnabled(true);
     } else {
-        lbl5.setCaption(in_language(QStringLiteral("Sie besitzen die aktuelle Version."),
-                                    QStringLiteral("You own the latest version.")));
+        lbl5.setCaption(platform::in_language(language_, QStringLiteral("Sie besitzen die aktuelle Version."),
+                                              QStringLiteral("You own the latest version.")));
     }
 }
 
@@ -151,11 +155,15 @@ void Update::cmd2_Click()
 void Update::install_failed()
 {
     context_.ui.msgBox(
-        in_language(QStringLiteral("Das Update konnte nicht durchgeführt werden, bitte versuchen Sie es zu einem "
-                                   "späteren Zeitpunkt noch einmal."),
-                    QStringLiteral("Sorry, the update file could not be loaded, cause there are problems on the "
-                                   "homepage of brekund computer. Please try again later.")),
-        16, in_language(QStringLiteral("Fehler auf Brekund Update Page"), QStringLiteral("Error while connecting...")));
+        platform::in_language(
+            language_,
+            QStringLiteral("Das Update konnte nicht durchgeführt werden, bitte versuchen Sie es zu einem "
+                           "späteren Zeitpunkt noch einmal."),
+            QStringLiteral("Sorry, the update file could not be loaded, cause there are problems on the "
+                           "homepage of brekund computer. Please try again later.")),
+        16,
+        platform::in_language(language_, QStringLiteral("Fehler auf Brekund Update Page"),
+                              QStringLiteral("Error while connecting...")));
     downloading_ = false;
     unload();
 }
@@ -214,8 +222,9 @@ void Update::download()
         const bool last = arrived == 0;
         if (download_cancel_) {
             file.cancelWriting();
-            ui.msgBox(in_language(QStringLiteral("Download wurde abgebrochen !"), QStringLiteral("Download was canceled !")),
-                      16, in_language(QStringLiteral("Abbruch"), QStringLiteral("Cancel !")));
+            ui.msgBox(platform::in_language(language_, QStringLiteral("Download wurde abgebrochen !"),
+                                            QStringLiteral("Download was canceled !")),
+                      16, platform::in_language(language_, QStringLiteral("Abbruch"), QStringLiteral("Cancel !")));
             stopped();
             download_cancel_ = false;
             return;

@@ -9,6 +9,7 @@
 
 #include "controls/controls.h"
 #include "platform/context.h"
+#include "platform/system_queries.h"
 #include "platform/web/inet_transfer.h"
 #include "startup/update_sites.h"
 
@@ -16,7 +17,8 @@ namespace startup {
 
 class Update : public controls::Form {
 public:
-    explicit Update(platform::Context& context, UpdateSites sites = {});
+    // The dialog speaks `language` (0 German, 1 English) and checks at that language's site.
+    explicit Update(platform::Context& context, UpdateSites sites = {}, int language = platform::get_language());
 
     controls::Label lbl1{*this, "lbl1"};
     controls::Label lbl2{*this, "lbl2"};
@@ -53,6 +55,7 @@ private:
 
     platform::Context& context_;
     UpdateSites sites_;
+    int language_;
     bool download_cancel_ = false;
     bool downloading_ = false;
 };

@@ -1,13 +1,13 @@
 #include "startup/verzeichnis_form.h"
 
+#include "platform/in_language.h"
 #include "platform/process.h"
 #include "platform/system_queries.h"
-#include "startup/language_text.h"
 
 namespace startup {
 
-Verzeichnis::Verzeichnis(mainwindow::MainForm& main)
-    : Form(QStringLiteral("verzeichnis")), main_(main), context_(main.context())
+Verzeichnis::Verzeichnis(mainwindow::MainForm& main, int language)
+    : Form(QStringLiteral("verzeichnis")), main_(main), context_(main.context()), language_(language)
 {
     setCaption(QStringLiteral("Verzeichnis auswählen"));
     setClientSize(4815, 4095);
@@ -32,10 +32,11 @@ Verzeichnis::Verzeichnis(mainwindow::MainForm& main)
 
 void Verzeichnis::Form_Load()
 {
-    setCaption(in_language(QStringLiteral("Verzeichnis auswählen"), QStringLiteral("Select Directory")));
-    Command2.setCaption(in_language(QStringLiteral("&Abbrechen"), QStringLiteral("&Cancel")));
+    setCaption(
+        platform::in_language(language_, QStringLiteral("Verzeichnis auswählen"), QStringLiteral("Select Directory")));
+    Command2.setCaption(platform::in_language(language_, QStringLiteral("&Abbrechen"), QStringLiteral("&Cancel")));
     Command1.setCaption(QStringLiteral("&OK"));
-    Command3.setCaption(in_language(QStringLiteral("&Vorschau"), QStringLiteral("&Preview")));
+    Command3.setCaption(platform::in_language(language_, QStringLiteral("&Vorschau"), QStringLiteral("&Preview")));
 
     // A start folder that is not there leaves the list where it was.
     Dir1.setPath(platform::is_nt(context_.machine) ? main_.t810.text() : platform::get_windir(context_.machine));
@@ -66,9 +67,10 @@ void Verzeichnis::Drive1_Change()
     if (settingDrive_)
         return;
     if (Dir1.setPath(Drive1.drive()) != 0) {
-        context_.ui.msgBox(in_language(QStringLiteral("Sorry, dieses Laufwerk ist im Moment nicht verfügbar."),
-                                       QStringLiteral("Drive is not available.")),
-                           16, in_language(QStringLiteral("Fehler..."), QStringLiteral("Error...")));
+        context_.ui.msgBox(
+            platform::in_language(language_, QStringLiteral("Sorry, dieses Laufwerk ist im Moment nicht verfügbar."),
+                                  QStringLiteral("Drive is not available.")),
+            16, platform::in_language(language_, QStringLiteral("Fehler..."), QStringLiteral("Error...")));
         // Back to the drive of the folder still shown.
         settingDrive_ = true;
         Drive1.setDrive(Dir1.path().left(2));
@@ -81,12 +83,16 @@ void Verzeichnis::Command1_Click()
     const QString folder = Label1.caption();
     if (link_count(folder) == 0) {
         context_.ui.msgBox(
-            in_language(QStringLiteral("In diesem Verzeichnis wurden keine Desktop-Icons (Verknüpfungen) gefunden. "
-                                       "Bitte wählen Sie ein Verzeichnis, in dem Ihre Verknüfungs-Dateien (*.lnk) "
-                                       "liegen."),
-                        QStringLiteral("There are no link-files (*.lnk) in the directory you have choosen. Please "
-                                       "select another directory.")),
-            16, in_language(QStringLiteral("Konnte keine *.LNK Dateien finden !"), QStringLiteral("No lnk-files found!")));
+            platform::in_language(
+                language_,
+                QStringLiteral("In diesem Verzeichnis wurden keine Desktop-Icons (Verknüpfungen) gefunden. "
+                               "Bitte wählen Sie ein Verzeichnis, in dem Ihre Verknüfungs-Dateien (*.lnk) "
+                               "liegen."),
+                QStringLiteral("There are no link-files (*.lnk) in the directory you have choosen. Please "
+                               "select another directory.")),
+            16,
+            platform::in_language(language_, QStringLiteral("Konnte keine *.LNK Dateien finden !"),
+                                  QStringLiteral("No lnk-files found!")));
         return;
     }
     main_.t32.setText(folder);

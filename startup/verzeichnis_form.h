@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "mainform/main_form.h"
 #include "platform/context.h"
+#include "platform/system_queries.h"
 
 namespace startup {
 
@@ -14,7 +15,8 @@ class Verzeichnis : public controls::Form {
     platform::Context& context_;
 
 public:
-    explicit Verzeichnis(mainwindow::MainForm& main);
+    // The chooser speaks `language` (0 German, 1 English).
+    explicit Verzeichnis(mainwindow::MainForm& main, int language = platform::get_language());
 
     controls::DriveListBox Drive1{*this, "Drive1", context_.machine};
     controls::DirListBox Dir1{*this, "Dir1", context_.machine};
@@ -36,6 +38,7 @@ private:
     // Link files directly in `folder`; 0 when it can't be listed.
     int link_count(const QString& folder) const;
 
+    int language_;
     bool settingDrive_ = false; // the load and a refused drive set the drive list without moving the folder
 };
 

@@ -3,6 +3,8 @@
 
 #include "tests/main_window/main_window_fixture.h"
 
+#include "mainwindow/apply_commands.h"
+#include "platform/in_language.h"
 #include "platform/machine/mount_table.h"
 #include "testsupport/regf/regf_checks.h"
 
@@ -197,6 +199,26 @@ INSTANTIATE_TEST_SUITE_P(Systems, ChooserFocus,
                                          FocusCase{"windows_me", SampleSystem::winme, true},
                                          FocusCase{"windows_xp", SampleSystem::winxp, false}),
                          main_window_tests::RowName());
+
+TEST(ChooserFocusInGerman, Windows98SaysItInGermanAndPutsTheLoggedOnUserBack)
+{
+    testsupport::TestProgram program(on(SampleSystem::win98));
+    mainwindow::MainForm form{program.context()};
+    policy::Engine engine(program.context(), form);
+    mainwindow::attach_apply_commands(engine, platform::german);
+    form.Combo_user.setText(QStringLiteral("someone"));
+    form.Combo_user.onGotFocus();
+    ASSERT_EQ(program.ui().messages().size(), 1u) << program.ui().transcript().join(QLatin1Char('\n')).toStdString();
+    const auto& m = program.ui().messages()[0];
+    EXPECT_EQ(m.style, 16);
+    EXPECT_EQ(m.title, QStringLiteral("Benutzerverwaltung nur W2K/NT/XP"));
+    EXPECT_EQ(m.text, QStringLiteral("Unter Win9X und WinME Betriebssystemen können die Einschränkungen nur für den "
+                                     "aktuell angemeldeten und hier angezeigten Benutzer vorgenommen werden. Um ein "
+                                     "anderes Benutzerprofil zu ändern, melden Sie sich bitte in Windows ab und "
+                                     "loggen sich erneut mit dem Username ein, den Sie einschränken möchten. Starten "
+                                     "Sie danach dieses Programm erneut."));
+    EXPECT_EQ(form.Combo_user.text(), platform::trim_null(platform::get_username(program.machine())));
+}
 
 TEST(Apply, Windows98WritesTheCurrentUsersBranch)
 {

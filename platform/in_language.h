@@ -1,9 +1,9 @@
 #pragma once
-// Every text of the window exists in German and English; the language code chooses: 0 German, 1 English.
+// Every text the user sees exists in German and English; the language code chooses: 0 German, 1 English.
 
 #include <QString>
 
-namespace mainwindow {
+namespace platform {
 
 inline constexpr int german = 0;
 inline constexpr int english = 1;
@@ -13,4 +13,4 @@ inline QString in_language(int language, const QString& german_text, const QStri
     return language == german ? german_text : english_text;
 }
 
-} // namespace mainwindow
+} // namespace platform
