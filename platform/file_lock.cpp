@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/file.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -27,6 +29,19 @@ LockResult lock_exclusive(int fd)
             return LockResult::busy;
         std::this_thread::sleep_for(retry_interval);
     }
+}
+
+LockedFolder::LockedFolder(const std::string& folder)
+    : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    if (fd_ >= 0)
+        result_ = lock_exclusive(fd_);
+}
+
+LockedFolder::~LockedFolder()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // closing releases the lock
 }
 
 } // namespace platform

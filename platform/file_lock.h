@@ -3,6 +3,7 @@
 // so that a stopped or hung process holding one can't hold this one up for longer.
 
 #include <chrono>
+#include <string>
 
 namespace platform {
 
@@ -19,5 +20,24 @@ enum class LockResult {
 // Takes the exclusive lock on an open descriptor, trying again without blocking until `lock_wait` is up. It is
 // released when the descriptor is closed.
 LockResult lock_exclusive(int fd);
+
+// A folder, open and exclusively locked (as lock_exclusive) for as long as the object lives. Writers that replace
+// a file through a fixed temporary name beside it take turns on its folder this way, across processes.
+class LockedFolder {
+public:
+    explicit LockedFolder(const std::string& folder);
+    LockedFolder(const LockedFolder&) = delete;
+    LockedFolder& operator=(const LockedFolder&) = delete;
+    ~LockedFolder();
+
+    bool opened() const { return fd_ >= 0; }
+    // failed also when the folder could not be opened.
+    LockResult result() const { return result_; }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+    LockResult result_ = LockResult::failed;
+};
 
 } // namespace platform

@@ -68,13 +68,14 @@ public:
     void set_current_dir(const QString& windows_path) { current_dir_ = windows_path; }
     // A path as the calls above take it: full, drive-rooted ("\x" on the current drive) or relative.
     QString full_path(const QString& path) const;
+    enum class Access { read, write };
+    // The host path of such a path, or the VB error of one that can't be mapped (for writing: see
+    // Machine::to_host_for_write).
+    VbResult<QString> host_path(const QString& path, Access access = Access::read) const;
 
 private:
     struct OpenFile;
     OpenFile* file(int number) const;
-    enum class Access { read, write };
-    // The host path, or the VB error of a path that can't be mapped (for writing: see Machine::to_host_for_write).
-    VbResult<QString> host_path(const QString& path, Access access = Access::read) const;
 
     Machine machine_;
     HeldFiles held_;

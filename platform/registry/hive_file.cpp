@@ -252,10 +252,10 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
         return ERROR_ACCESS_DENIED; // made read-only since the edits: they stay pending, the file as it is
     // One writer at a time per folder, across processes: the check that the file is still the version read and
     // the rename that replaces it must not interleave with another writer's.
-    Descriptor folder(::open(folder_of(native_path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.ok())
+    const LockedFolder folder(folder_of(native_path_));
+    if (!folder.opened())
         return ERROR_REGISTRY_IO_FAILED;
-    switch (lock_exclusive(folder.get())) {
+    switch (folder.result()) {
     case LockResult::locked:
         break;
     case LockResult::busy:
@@ -274,7 +274,7 @@ LSTATUS HiveFile::flush(const WriteHook& hook)
     } catch (const std::bad_alloc&) {
         return ERROR_REGISTRY_IO_FAILED; // the file is untouched and the edits stay pending
     }
-    const ReplaceResult result = replace_file(folder.get(), native_path_, bytes, hook);
+    const ReplaceResult result = replace_file(folder.fd(), native_path_, bytes, hook);
     if (result == ReplaceResult::failed)
         return ERROR_REGISTRY_IO_FAILED;
     stamp_ = stamp_now();
