@@ -23,9 +23,18 @@ class TableLock {
 public:
     explicit TableLock(const QString& path)
     {
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // Never through a link: a link of that name would have the lock file made or opened outside the machine.
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     0644);
         if (fd_ < 0) {
             error_ = QStringLiteral("%1: can't be opened (%2)").arg(path, errno_text());
+            return;
+        }
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+            error_ = QStringLiteral("%1: not a file").arg(path);
+            ::close(fd_);
+            fd_ = -1;
             return;
         }
         const LockResult result = lock_exclusive(fd_);
@@ -122,7 +131,10 @@ bool write_table(const QString& path, const std::vector<Mount>& mounts, QString*
                      .toUtf8();
     const QByteArray target = QFile::encodeName(path);
     const QByteArray temporary = target + ".new";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Made anew, never opened through a link or a second name of another file: whatever has the temporary name
+    // (left by a killed writer, or planted) goes first. The lock keeps every other writer away meanwhile.
+    ::unlink(temporary.constData());
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     bool ok = fd >= 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
     if (fd >= 0)
         ok = ::close(fd) == 0 && ok;

@@ -3,6 +3,8 @@
 #include "platform/machine/mount_table.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -98,3 +100,58 @@ TEST(MountTable, ConcurrentWritersLoseNothing)
     ASSERT_TRUE(mounts);
     EXPECT_EQ(mounts->size(), static_cast<std::size_t>(writers * entries));
 }
+
+enum class Planted { link, dangling_link, hard_link };
+
+struct PlantRow {
+    const char* name;
+    const char* file; // in the machine folder
+    Planted kind;
+    bool changed;     // the change is made
+};
+void PrintTo(const PlantRow& row, std::ostream* out) { *out << row.name; }
+
+class MountTableFiles : public testing::TestWithParam<PlantRow> {};
+
+// A hostile machine folder: a link of the temporary or the lock file's name must not have a file outside the
+// machine written or made.
+TEST_P(MountTableFiles, AreNeverWrittenThroughALink)
+{
+    const PlantRow& r = GetParam();
+    TempMachine t;
+    QTemporaryDir outside_dir;
+    ASSERT_TRUE(outside_dir.isValid());
+    const QString outside = outside_dir.path() + "/outside.txt";
+    const QByteArray before = "not the machine's\n";
+    if (r.kind != Planted::dangling_link) {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    const QString planted = t.machine->folder() + "/" + r.file;
+    if (r.kind == Planted::hard_link)
+        ASSERT_EQ(::link(QFile::encodeName(outside).constData(), QFile::encodeName(planted).constData()), 0);
+    else
+        ASSERT_TRUE(QFile::link(outside, planted));
+
+    platform::MountTable table(*t.machine);
+    QString error;
+    EXPECT_EQ(table.add({"pupil", "C:\\x", false}, &error) == MountChange::added, r.changed) << error.toStdString();
+    if (r.kind == Planted::dangling_link) {
+        EXPECT_FALSE(QFileInfo::exists(outside));
+    } else {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before);
+    }
+    EXPECT_EQ(table.find("pupil").has_value(), r.changed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MountTableFiles,
+    testing::Values(PlantRow{"temporary_links_to_a_file", "mounts.txt.new", Planted::link, true},
+                    PlantRow{"temporary_links_nowhere", "mounts.txt.new", Planted::dangling_link, true},
+                    PlantRow{"temporary_is_a_second_name_of_a_file", "mounts.txt.new", Planted::hard_link, true},
+                    PlantRow{"lock_links_to_a_file", "mounts.lock", Planted::link, false},
+                    PlantRow{"lock_links_nowhere", "mounts.lock", Planted::dangling_link, false}),
+    [](const auto& row) { return std::string(row.param.name); });
