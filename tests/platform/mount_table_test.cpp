@@ -4,14 +4,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 using platform::MountChange;
+using platform::ProcessIdentity;
 
 TEST(MountTable, AddReplaceFindRemove)
 {
@@ -60,46 +63,93 @@ TEST(MountTable, RefusedNamesChangeNothing)
     EXPECT_TRUE(table.list()->empty());
 }
 
-TEST(MountTable, MalformedTableIsReported)
+struct LineRow {
+    const char* name;
+    const char* line;
+    bool readable;
+    std::optional<ProcessIdentity> owner;
+};
+void PrintTo(const LineRow& row, std::ostream* out) { *out << row.name; }
+
+class MountLine : public testing::TestWithParam<LineRow> {};
+
+TEST_P(MountLine, ReadsOrIsReported)
 {
+    const LineRow& r = GetParam();
     TempMachine t;
     QFile f(t.machine->mount_table_path());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("pupil\t2\tC:\\x\n");
+    f.write(r.line);
     f.close();
     platform::MountTable table(*t.machine);
     QString error;
-    EXPECT_FALSE(table.list(&error));
-    EXPECT_TRUE(error.contains("mounts.txt:1:")) << error.toStdString();
-    EXPECT_EQ(table.add({"a", "C:\\a", false}), MountChange::failed);
+    const auto mounts = table.list(&error);
+    ASSERT_EQ(mounts.has_value(), r.readable) << error.toStdString();
+    if (!r.readable) {
+        EXPECT_TRUE(error.contains("mounts.txt:1:")) << error.toStdString();
+        EXPECT_EQ(table.add({"a", "C:\\a", false}), MountChange::failed);
+        return;
+    }
+    ASSERT_EQ(mounts->size(), 1u);
+    EXPECT_EQ(mounts->front().owner, r.owner);
+    // Written back as it was read.
+    ASSERT_EQ(table.add({"other", "C:\\b", false}), MountChange::added);
+    EXPECT_EQ(table.find("pupil")->owner, r.owner);
 }
 
-TEST(MountTable, ConcurrentWritersLoseNothing)
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MountLine,
+    testing::Values(LineRow{"without_owner_as_older_tables", "pupil\t0\tC:\\x\n", true, std::nullopt},
+                    LineRow{"with_owner", "pupil\t1\tC:\\x\t4321:98765\n", true, ProcessIdentity{4321, 98765}},
+                    LineRow{"bad_read_only", "pupil\t2\tC:\\x\n", false, std::nullopt},
+                    LineRow{"bad_owner", "pupil\t0\tC:\\x\t4321\n", false, std::nullopt},
+                    LineRow{"empty_owner", "pupil\t0\tC:\\x\t\n", false, std::nullopt},
+                    LineRow{"too_many_fields", "pupil\t0\tC:\\x\t1:2\t3\n", false, std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A process that has ended, reaped.
+ProcessIdentity ended_process()
 {
-    TempMachine t;
-    constexpr int writers = 6;
-    constexpr int entries = 15;
-    std::vector<pid_t> children;
-    for (int w = 0; w < writers; ++w) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            platform::MountTable table(*t.machine);
-            bool ok = true;
-            for (int e = 0; e < entries; ++e)
-                ok = ok && table.add({QStringLiteral("w%1e%2").arg(w).arg(e), "C:\\hive", false}) == MountChange::added;
-            ::_exit(ok ? 0 : 1);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    const auto mounts = platform::MountTable(*t.machine).list();
-    ASSERT_TRUE(mounts);
-    EXPECT_EQ(mounts->size(), static_cast<std::size_t>(writers * entries));
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(0);
+    const auto identity = platform::running_process(pid); // running, or a zombie already
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return identity.value_or(ProcessIdentity{pid, 1});
 }
+
+struct OwnerRow {
+    const char* name;
+    std::function<std::optional<ProcessIdentity>()> owner;
+    bool held;
+};
+void PrintTo(const OwnerRow& row, std::ostream* out) { *out << row.name; }
+
+class MountOwner : public testing::TestWithParam<OwnerRow> {};
+
+TEST_P(MountOwner, HoldsTheMountWhileItRuns)
+{
+    const OwnerRow& r = GetParam();
+    const platform::Mount mount{"pupil", "C:\\x", false, r.owner()};
+    EXPECT_EQ(platform::held_by_another_process(mount, platform::this_process()), r.held);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MountOwner,
+    testing::Values(
+        OwnerRow{"none", [] { return std::nullopt; }, false},
+        OwnerRow{"the_caller", [] { return platform::this_process(); }, false},
+        OwnerRow{"another_running_process", [] { return platform::running_process(::getppid()); }, true},
+        OwnerRow{"an_ended_process", [] { return ended_process(); }, false},
+        OwnerRow{"a_later_process_of_the_same_id",
+                 [] {
+                     ProcessIdentity parent = *platform::running_process(::getppid());
+                     ++parent.started;
+                     return parent;
+                 },
+                 false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 enum class Planted { link, dangling_link, hard_link };
 
@@ -155,3 +205,30 @@ INSTANTIATE_TEST_SUITE_P(
                     PlantRow{"lock_links_to_a_file", "mounts.lock", Planted::link, false},
                     PlantRow{"lock_links_nowhere", "mounts.lock", Planted::dangling_link, false}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST(MountTable, ConcurrentWritersLoseNothing)
+{
+    TempMachine t;
+    constexpr int writers = 6;
+    constexpr int entries = 15;
+    std::vector<pid_t> children;
+    for (int w = 0; w < writers; ++w) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            platform::MountTable table(*t.machine);
+            bool ok = true;
+            for (int e = 0; e < entries; ++e)
+                ok = ok && table.add({QStringLiteral("w%1e%2").arg(w).arg(e), "C:\\hive", false}) == MountChange::added;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto mounts = platform::MountTable(*t.machine).list();
+    ASSERT_TRUE(mounts);
+    EXPECT_EQ(mounts->size(), static_cast<std::size_t>(writers * entries));
+}
