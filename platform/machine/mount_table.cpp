@@ -240,6 +240,17 @@ bool MountTable::is_mounted(const QString& host_path) const
     return false;
 }
 
+bool MountTable::is_mount_of(const QString& name, const QString& hive_file, const ProcessIdentity& owner) const
+{
+    const auto mount = find(name);
+    if (!mount || mount->owner != owner)
+        return false;
+    const HostPath asked = machine_.to_host(hive_file);
+    struct stat wanted;
+    return asked.ok() && ::stat(QFile::encodeName(asked.path).constData(), &wanted) == 0
+           && is_file(machine_, mount->hive_file, wanted);
+}
+
 bool MountTable::update(const std::function<bool(std::vector<Mount>&)>& change, QString* error)
 {
     const TableLock lock(machine_.mount_lock_path());

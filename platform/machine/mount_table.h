@@ -42,6 +42,9 @@ public:
     MountChange remove(const QString& name, QString* error = nullptr);
     // True when the host file is the hive file of a mount (the same file, whatever name leads to it).
     bool is_mounted(const QString& host_path) const;
+    // True when HKEY_USERS\<name> is the mount of that hive file (a Windows path; the same file, whatever name
+    // leads to it) that `owner` made.
+    bool is_mount_of(const QString& name, const QString& hive_file, const ProcessIdentity& owner) const;
 
     // Read-modify-write under the exclusive lock. `change` edits the list and returns true to have it written;
     // false leaves the table as it was. Returns false (with a message) when the table can't be locked, read or

@@ -317,6 +317,45 @@ TEST_F(HiveLoader, HelperThatCannotBeStartedCountsAsMissing)
     EXPECT_EQ(messages().size(), 1u);
 }
 
+// A profile folder whose name is a branch of HKEY_USERS that the helper can't mount over: the write test would pass
+// on the system's own hive there.
+struct ForeignBranchRow {
+    const char* name;
+    std::function<QString(const platform::Machine&)> folder;
+};
+void PrintTo(const ForeignBranchRow& row, std::ostream* out) { *out << row.name; }
+
+class HiveLoaderForeignBranch : public testing::WithParamInterface<ForeignBranchRow>, public HiveLoader {};
+
+TEST_P(HiveLoaderForeignBranch, IsAFailedLoad)
+{
+    const QString name = GetParam().folder(program.machine());
+    ASSERT_FALSE(name.isEmpty());
+    const QString file = hive(name);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(program.host(file)).path()));
+    ASSERT_TRUE(QFile::copy(program.account_hive("pupil"), program.host(file)));
+    ASSERT_EQ(platform::REG_CreateKey(program.registry(), HKEY_USERS, name + "\\Software"), 2)
+        << "the branch is there before any mount";
+
+    EXPECT_EQ(load(file, name), 99);
+    ASSERT_EQ(messages().size(), 1u) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HiveLoaderForeignBranch,
+    testing::Values(ForeignBranchRow{"default_users_name", [](const platform::Machine&) { return QString(".DEFAULT"); }},
+                    ForeignBranchRow{"logged_on_users_sid",
+                                     [](const platform::Machine& m) {
+                                         for (const platform::Account& a : m.facts().accounts)
+                                             if (a.name.compare(m.facts().user, Qt::CaseInsensitive) == 0)
+                                                 return a.sid;
+                                         return QString();
+                                     }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 // Another program of the machine, which mounts through the helper program and runs until it is closed.
 class OtherProgram {
 public:
@@ -423,6 +462,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, HiveLoaderMountOwner,
     testing::Values(
         OwnerRow{"another_running_programs", MadeBy::another_running_program, "pupil", true, 99, "File in use..."},
+        OwnerRow{"another_running_programs_of_another_hive", MadeBy::another_running_program, "Schueler", true, 99,
+                 "Problems while writing to registry..."},
         OwnerRow{"of_a_program_that_ended", MadeBy::a_program_that_ended, "pupil", false, 0, ""},
         OwnerRow{"of_an_older_table_without_owners", MadeBy::an_older_table, "Schueler", false, 0, ""},
         OwnerRow{"this_programs_own", MadeBy::this_program, "Schueler", false, 0, ""}),
