@@ -7,6 +7,7 @@ target_sources(gatrisk_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/is_admin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/like_pattern.cpp
   ${CMAKE_CURRENT_LIST_DIR}/process.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/process_identity.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_strings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system_queries.cpp

@@ -2,6 +2,7 @@
 //   regg load "<hive file>" HKU\<name>
 //   regg unload HKU\<name>
 // The name runs to the end of the command line, blanks included. Only an administrator may mount or dismount.
+// A mount belongs to the program that started the helper (its parent process) for as long as that program runs.
 // Exit codes tell what happened but nobody needs them: 0 done, 1 refused, 2 bad command line or machine.
 
 #include "mount_commands.h"
@@ -11,6 +12,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +34,10 @@ int report(regg::Outcome outcome, const QString& why)
 
 int main(int argc, char** argv)
 {
+    // Taken first: should the program end meanwhile, the mount is made for a process that has ended, so stale.
+    const pid_t parent = ::getppid();
+    const platform::ProcessIdentity program =
+        platform::running_process(parent).value_or(platform::ProcessIdentity{parent, 0});
     const char* folder = std::getenv("GATRISK_MACHINE");
     if (!folder || !*folder) {
         std::fputs("regg: GATRISK_MACHINE does not name a machine\n", stderr);
@@ -55,6 +62,6 @@ int main(int argc, char** argv)
         return usage();
     QString why;
     if (load)
-        return report(regg::load(*machine, arguments[1], name, &why), why);
-    return report(regg::unload(*machine, name, &why), why);
+        return report(regg::load(*machine, arguments[1], name, program, &why), why);
+    return report(regg::unload(*machine, name, program, &why), why);
 }

@@ -77,7 +77,8 @@ QString target_text(const QStringList& arguments, int leading)
     return arguments.mid(leading).join(QLatin1Char(' '));
 }
 
-Outcome load(const Machine& machine, const QString& hive_file, const QString& name, QString* why)
+Outcome load(const Machine& machine, const QString& hive_file, const QString& name,
+             const platform::ProcessIdentity& owner, QString* why)
 {
     if (!platform::IsAdmin(machine))
         return refuse(why, needs_admin);
@@ -127,7 +128,7 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
                     return false;
                 }
             }
-            mounts.push_back({name, hive_file, read_only});
+            mounts.push_back({name, hive_file, read_only, owner});
             return true;
         },
         &error);
@@ -141,17 +142,35 @@ Outcome load(const Machine& machine, const QString& hive_file, const QString& na
     return Outcome::done;
 }
 
-Outcome unload(const Machine& machine, const QString& name, QString* why)
+Outcome unload(const Machine& machine, const QString& name, const platform::ProcessIdentity& caller, QString* why)
 {
     if (!platform::IsAdmin(machine))
         return refuse(why, needs_admin);
     platform::MountTable table(machine);
+    QString refused;
     QString error;
-    if (table.remove(name, &error) == platform::MountChange::failed) {
+    const bool written = table.update(
+        [&](std::vector<Mount>& mounts) {
+            for (auto it = mounts.begin(); it != mounts.end(); ++it) {
+                if (it->name.compare(name, Qt::CaseInsensitive) != 0)
+                    continue;
+                if (platform::held_by_another_process(*it, caller)) {
+                    refused = QStringLiteral("HKU\\%1 is held by the running process %2").arg(name).arg(it->owner->pid);
+                    return false;
+                }
+                mounts.erase(it);
+                return true;
+            }
+            return false;
+        },
+        &error);
+    if (!written) {
         if (why)
             *why = error;
         return Outcome::failed;
     }
+    if (!refused.isEmpty())
+        return refuse(why, refused);
     return Outcome::done;
 }
 

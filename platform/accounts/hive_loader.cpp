@@ -1,6 +1,8 @@
 #include "platform/accounts/hive_loader.h"
 
 #include "platform/accounts/shell_and_wait.h"
+#include "platform/machine/mount_table.h"
+#include "platform/process_identity.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/ui_services.h"
@@ -106,6 +108,12 @@ std::int16_t load(Context& ctx, const QString& hive_file, const QString& name, b
     }
     if (deinstall_running)
         return hive_ok;
+    // The write test alone would pass on a branch that is not this mount: .DEFAULT, the logged-on user's SID, or
+    // the mount that another running program made of the account.
+    if (!MountTable(ctx.machine).is_mount_of(name, hive_file, this_process())) {
+        show(ctx.ui, write_refused(), language);
+        return hive_failed;
+    }
     const std::int32_t created = REG_CreateKey(ctx.registry, HKEY_USERS, name + QStringLiteral("\\Software"));
     if (created == REG_CREATED_NEW_KEY || created == REG_OPENED_EXISTING_KEY)
         return hive_ok;

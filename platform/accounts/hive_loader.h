@@ -36,6 +36,8 @@ std::int32_t HIVE_CheckFile(VbFiles& files, const QString& path);
 
 // Operation 1 mounts `hive_file` as HKEY_USERS\<name> and checks that the branch can be written; 2 dismounts
 // `name` (harmless when it is not mounted). 0 success, 99 failure, each failure of a load told in one message.
+// A load has failed too when HKEY_USERS\<name> is not then this program's mount of `hive_file`: a branch of the
+// running system, another hive, or another running program's mount, which the unload left alone.
 // Under `deinstall_running` the load neither probes the hive file nor tests writing, and tells nothing about
 // either; the messages are those of `language` (0 German, 1 English). Any other operation answers 99 and does
 // nothing.

@@ -23,9 +23,18 @@ class TableLock {
 public:
     explicit TableLock(const QString& path)
     {
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // Never through a link: a link of that name would have the lock file made or opened outside the machine.
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     0644);
         if (fd_ < 0) {
             error_ = QStringLiteral("%1: can't be opened (%2)").arg(path, errno_text());
+            return;
+        }
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+            error_ = QStringLiteral("%1: not a file").arg(path);
+            ::close(fd_);
+            fd_ = -1;
             return;
         }
         const LockResult result = lock_exclusive(fd_);
@@ -53,7 +62,8 @@ private:
     QString error_;
 };
 
-const char header[] = "# HKEY_USERS mounts of this machine: name, read-only (0 or 1), hive file; one tab between\n";
+const char header[] = "# HKEY_USERS mounts of this machine: name, read-only (0 or 1), hive file, process that mounted it "
+                      "(id:start); one tab between\n";
 
 bool valid_name(const QString& name)
 {
@@ -83,14 +93,17 @@ std::optional<std::vector<Mount>> read_table(const QString& path, QString* error
         const QString& line = lines[i];
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
+        // A line of an older table has no owner field.
         const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() != 3 || !valid_name(fields[0]) || !valid_file(fields[2])
+        const std::optional<ProcessIdentity> owner =
+            fields.size() == 4 ? process_from_text(fields[3]) : std::nullopt;
+        if ((fields.size() != 3 && !owner) || !valid_name(fields[0]) || !valid_file(fields[2])
             || (fields[1] != QLatin1String("0") && fields[1] != QLatin1String("1"))) {
             if (error)
-                *error = QStringLiteral("%1:%2: not a mount line (name, 0 or 1, hive file)").arg(path).arg(i + 1);
+                *error = QStringLiteral("%1:%2: not a mount line (name, 0 or 1, hive file, owner)").arg(path).arg(i + 1);
             return std::nullopt;
         }
-        mounts.push_back({fields[0], fields[2], fields[1] == QLatin1String("1")});
+        mounts.push_back({fields[0], fields[2], fields[1] == QLatin1String("1"), owner});
     }
     return mounts;
 }
@@ -116,13 +129,19 @@ bool write_all(int fd, const QByteArray& bytes)
 bool write_table(const QString& path, const std::vector<Mount>& mounts, QString* error)
 {
     QByteArray bytes(header);
-    for (const Mount& m : mounts)
-        bytes += (m.name + QLatin1Char('\t') + (m.read_only ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\t')
-                  + m.hive_file + QLatin1Char('\n'))
-                     .toUtf8();
+    for (const Mount& m : mounts) {
+        QString line = m.name + QLatin1Char('\t') + (m.read_only ? QLatin1Char('1') : QLatin1Char('0'))
+                       + QLatin1Char('\t') + m.hive_file;
+        if (m.owner)
+            line += QLatin1Char('\t') + to_text(*m.owner);
+        bytes += (line + QLatin1Char('\n')).toUtf8();
+    }
     const QByteArray target = QFile::encodeName(path);
     const QByteArray temporary = target + ".new";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Made anew, never opened through a link or a second name of another file: whatever has the temporary name
+    // (left by a killed writer, or planted) goes first. The lock keeps every other writer away meanwhile.
+    ::unlink(temporary.constData());
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     bool ok = fd >= 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
     if (fd >= 0)
         ok = ::close(fd) == 0 && ok;
@@ -135,7 +154,21 @@ bool write_table(const QString& path, const std::vector<Mount>& mounts, QString*
     return ok;
 }
 
+// True when the Windows path leads to the file that `wanted` describes.
+bool is_file(const Machine& machine, const QString& windows_path, const struct stat& wanted)
+{
+    const HostPath mapped = machine.to_host(windows_path);
+    struct stat st;
+    return mapped.ok() && ::stat(QFile::encodeName(mapped.path).constData(), &st) == 0 && st.st_dev == wanted.st_dev
+           && st.st_ino == wanted.st_ino;
+}
+
 } // namespace
+
+bool held_by_another_process(const Mount& mount, const ProcessIdentity& caller)
+{
+    return mount.owner && *mount.owner != caller && is_running(*mount.owner);
+}
 
 MountTable::MountTable(const Machine& machine) : machine_(machine) {}
 
@@ -201,14 +234,21 @@ bool MountTable::is_mounted(const QString& host_path) const
     const auto mounts = list();
     if (!mounts)
         return false;
-    for (const Mount& m : *mounts) {
-        const HostPath mapped = machine_.to_host(m.hive_file);
-        struct stat st;
-        if (mapped.ok() && ::stat(QFile::encodeName(mapped.path).constData(), &st) == 0 && st.st_dev == wanted.st_dev
-            && st.st_ino == wanted.st_ino)
+    for (const Mount& m : *mounts)
+        if (is_file(machine_, m.hive_file, wanted))
             return true;
-    }
     return false;
+}
+
+bool MountTable::is_mount_of(const QString& name, const QString& hive_file, const ProcessIdentity& owner) const
+{
+    const auto mount = find(name);
+    if (!mount || mount->owner != owner)
+        return false;
+    const HostPath asked = machine_.to_host(hive_file);
+    struct stat wanted;
+    return asked.ok() && ::stat(QFile::encodeName(asked.path).constData(), &wanted) == 0
+           && is_file(machine_, mount->hive_file, wanted);
 }
 
 bool MountTable::update(const std::function<bool(std::vector<Mount>&)>& change, QString* error)

@@ -4,6 +4,7 @@
 // atomically, so a reader needs no lock. A lock that another process holds is waited for a short time only.
 
 #include "platform/machine/machine.h"
+#include "platform/process_identity.h"
 
 #include <QString>
 
@@ -17,7 +18,14 @@ struct Mount {
     QString name;           // the sub-key of HKEY_USERS; compared without regard to case
     QString hive_file;      // Windows path of the hive file
     bool read_only = false;
+    // The process that made the mount: it alone may dismount it while it runs. None in a table written before
+    // mounts had owners: such a mount is stale, as is one whose process has ended.
+    std::optional<ProcessIdentity> owner = std::nullopt;
 };
+
+// True while the mount's own process runs and is not `caller`: on Windows a hive that another process holds
+// can't be unloaded.
+bool held_by_another_process(const Mount& mount, const ProcessIdentity& caller);
 
 enum class MountChange { added, replaced, removed, not_found, failed };
 
@@ -34,6 +42,9 @@ public:
     MountChange remove(const QString& name, QString* error = nullptr);
     // True when the host file is the hive file of a mount (the same file, whatever name leads to it).
     bool is_mounted(const QString& host_path) const;
+    // True when HKEY_USERS\<name> is the mount of that hive file (a Windows path; the same file, whatever name
+    // leads to it) that `owner` made.
+    bool is_mount_of(const QString& name, const QString& hive_file, const ProcessIdentity& owner) const;
 
     // Read-modify-write under the exclusive lock. `change` edits the list and returns true to have it written;
     // false leaves the table as it was. Returns false (with a message) when the table can't be locked, read or

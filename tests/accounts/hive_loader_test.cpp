@@ -8,11 +8,17 @@
 #include "tests/accounts/qt_print.h"
 #include "testsupport/regf/regf_checks.h"
 
+#include "platform/process_identity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using platform::HKEY_USERS;
 
@@ -310,6 +316,158 @@ TEST_F(HiveLoader, HelperThatCannotBeStartedCountsAsMissing)
     EXPECT_EQ(unload("pupil"), 99); // the load that follows an unload tells about it
     EXPECT_EQ(messages().size(), 1u);
 }
+
+// A profile folder whose name is a branch of HKEY_USERS that the helper can't mount over: the write test would pass
+// on the system's own hive there.
+struct ForeignBranchRow {
+    const char* name;
+    std::function<QString(const platform::Machine&)> folder;
+};
+void PrintTo(const ForeignBranchRow& row, std::ostream* out) { *out << row.name; }
+
+class HiveLoaderForeignBranch : public testing::WithParamInterface<ForeignBranchRow>, public HiveLoader {};
+
+TEST_P(HiveLoaderForeignBranch, IsAFailedLoad)
+{
+    const QString name = GetParam().folder(program.machine());
+    ASSERT_FALSE(name.isEmpty());
+    const QString file = hive(name);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(program.host(file)).path()));
+    ASSERT_TRUE(QFile::copy(program.account_hive("pupil"), program.host(file)));
+    ASSERT_EQ(platform::REG_CreateKey(program.registry(), HKEY_USERS, name + "\\Software"), 2)
+        << "the branch is there before any mount";
+
+    EXPECT_EQ(load(file, name), 99);
+    ASSERT_EQ(messages().size(), 1u) << program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(messages()[0].title, "Problems while writing to registry...");
+    EXPECT_TRUE(mounts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HiveLoaderForeignBranch,
+    testing::Values(ForeignBranchRow{"default_users_name", [](const platform::Machine&) { return QString(".DEFAULT"); }},
+                    ForeignBranchRow{"logged_on_users_sid",
+                                     [](const platform::Machine& m) {
+                                         for (const platform::Account& a : m.facts().accounts)
+                                             if (a.name.compare(m.facts().user, Qt::CaseInsensitive) == 0)
+                                                 return a.sid;
+                                         return QString();
+                                     }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Another program of the machine, which mounts through the helper program and runs until it is closed.
+class OtherProgram {
+public:
+    OtherProgram(const testsupport::TestProgram& program, const QStringList& command_lines)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("GATRISK_MACHINE", program.machine().folder());
+        process_.setProcessEnvironment(env);
+        process_.start(ACCOUNTS_PROGRAM_HOLDING_MOUNTS, command_lines);
+        ready_ = process_.waitForReadyRead(30000) && process_.readLine().trimmed() == "ready";
+    }
+    ~OtherProgram() { close(); }
+    bool ready() const { return ready_; }
+    std::optional<platform::ProcessIdentity> identity() const
+    {
+        return platform::running_process(static_cast<pid_t>(process_.processId()));
+    }
+    void close()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.closeWriteChannel();
+        process_.waitForFinished(30000);
+    }
+
+private:
+    QProcess process_;
+    bool ready_ = false;
+};
+
+enum class MadeBy { another_running_program, a_program_that_ended, an_older_table, this_program };
+
+struct OwnerRow {
+    const char* name;
+    MadeBy made_by;
+    const char* account;   // whose hive is mounted as HKU\pupil
+    bool stays;            // the mount outlives this program's unload
+    std::int16_t loaded;   // this program's load of pupil's hive afterwards
+    const char* told;      // the title of the one message; "" none
+};
+void PrintTo(const OwnerRow& row, std::ostream* out) { *out << row.name; }
+
+class HiveLoaderMountOwner : public testing::WithParamInterface<OwnerRow>, public HiveLoader {};
+
+// Two programs applying to one account: the second neither dismounts the first one's mount nor writes into it.
+TEST_P(HiveLoaderMountOwner, OnlyAStaleMountIsDismounted)
+{
+    const OwnerRow& r = GetParam();
+    const QString folder = program.context().program.folder;
+    const QString mounted_file = hive(r.account);
+    std::unique_ptr<OtherProgram> other;
+    std::optional<platform::ProcessIdentity> other_identity;
+    switch (r.made_by) {
+    case MadeBy::another_running_program:
+    case MadeBy::a_program_that_ended:
+        other = std::make_unique<OtherProgram>(program, QStringList{platform::hive_load_command(folder, mounted_file,
+                                                                                                "pupil")});
+        ASSERT_TRUE(other->ready());
+        other_identity = other->identity();
+        if (r.made_by == MadeBy::a_program_that_ended)
+            other->close();
+        break;
+    case MadeBy::an_older_table:
+        ASSERT_EQ(platform::MountTable(program.machine()).add({"pupil", mounted_file, false}),
+                  platform::MountChange::added);
+        break;
+    case MadeBy::this_program:
+        ASSERT_EQ(load(mounted_file, "pupil"), 0);
+        break;
+    }
+    const auto before = platform::MountTable(program.machine()).find("pupil");
+    ASSERT_TRUE(before) << "HKU\\pupil is mounted";
+
+    EXPECT_EQ(unload("pupil"), 0);
+    const auto after_unload = platform::MountTable(program.machine()).find("pupil");
+    EXPECT_EQ(after_unload.has_value(), r.stays);
+    if (after_unload) {
+        EXPECT_EQ(after_unload->owner, other_identity);
+        EXPECT_EQ(after_unload->hive_file, mounted_file);
+    }
+
+    EXPECT_EQ(load(hive("pupil"), "pupil"), r.loaded);
+    if (*r.told) {
+        ASSERT_EQ(messages().size(), 1u) << program.ui().transcript().join("\n").toStdString();
+        EXPECT_EQ(messages()[0].style, 16);
+        EXPECT_EQ(messages()[0].title, QString(r.told));
+    } else {
+        EXPECT_TRUE(messages().empty()) << program.ui().transcript().join("\n").toStdString();
+    }
+    const auto mount = platform::MountTable(program.machine()).find("pupil");
+    ASSERT_TRUE(mount);
+    if (r.loaded == 0) {
+        EXPECT_EQ(mount->owner, platform::this_process());
+        EXPECT_EQ(mount->hive_file, hive("pupil"));
+    } else {
+        EXPECT_EQ(mount->owner, other_identity) << "the other program's mount stays";
+        EXPECT_EQ(mount->hive_file, mounted_file);
+    }
+    if (other)
+        other->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HiveLoaderMountOwner,
+    testing::Values(
+        OwnerRow{"another_running_programs", MadeBy::another_running_program, "pupil", true, 99, "File in use..."},
+        OwnerRow{"another_running_programs_of_another_hive", MadeBy::another_running_program, "Schueler", true, 99,
+                 "Problems while writing to registry..."},
+        OwnerRow{"of_a_program_that_ended", MadeBy::a_program_that_ended, "pupil", false, 0, ""},
+        OwnerRow{"of_an_older_table_without_owners", MadeBy::an_older_table, "Schueler", false, 0, ""},
+        OwnerRow{"this_programs_own", MadeBy::this_program, "Schueler", false, 0, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 class HiveLoaderWithoutHelper : public HiveLoader {
 protected:
