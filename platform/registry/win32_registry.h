@@ -2,6 +2,7 @@
 // The registry of a machine behind the Win32 registry functions ("A" forms: names and texts are Windows-1252
 // bytes). Hive files are parsed once and kept while unchanged; edits stay in memory until a key of the hive is
 // flushed (RegFlushKey), flush_all() runs (before a program is started, at the end) or the registry is destroyed.
+// A mounted hive's edits that are not written when it is dismounted go with it: nothing reaches its file later.
 //
 // Roots: HKEY_LOCAL_MACHINE with SOFTWARE and SYSTEM (on Windows 95/98/ME one hive is all of it),
 // HKEY_CURRENT_USER, HKEY_USERS with .DEFAULT, the logged-on user's SID and the mounted hives. No key can be
@@ -39,7 +40,9 @@ public:
 
     const RegistryLayout& layout() const { return layout_; }
 
-    // Writes every hive with pending edits. The first failure's status, or 0.
+    // Writes every hive with pending edits. The first failure's status, or 0. Edits that a dismount took with
+    // their hive since the last call (see forget_unused_files) are a failure too, ERROR_REGISTRY_IO_FAILED,
+    // reported by this one call.
     LSTATUS flush_all();
     // True while some hive has edits that are not written yet.
     bool pending() const;
@@ -47,6 +50,20 @@ public:
     std::size_t open_handle_count() const { return handles_.size(); }
     // Test seam for the steps of a hive write.
     void set_write_hook(WriteHook hook) { hook_ = std::move(hook); }
+
+    // One save while it lives. From its first flush that gave up on a folder another process held locked, every
+    // further flush with edits to write fails at once with ERROR_LOCK_VIOLATION and the edits stay pending: a
+    // save against a held lock waits once, not at each of its flushes. Scopes nest; the outermost ends the save.
+    class SaveScope {
+    public:
+        explicit SaveScope(Registry& registry);
+        SaveScope(const SaveScope&) = delete;
+        SaveScope& operator=(const SaveScope&) = delete;
+        ~SaveScope();
+
+    private:
+        Registry& registry_;
+    };
 
     // `sub_key` may be nullptr or "" for the key itself. `class_name` is not stored; `options` must be 0.
     LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
@@ -66,7 +83,8 @@ public:
     // too small for the class (size 0 always is) gives 234 with the name filled in; 259 past the last sub-key.
     LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
                           char* class_name, std::uint32_t* class_size, hive::FileTime* last_written);
-    // Writes the key's hive when it has pending edits.
+    // Writes the key's hive when it has pending edits. ERROR_KEY_DELETED for a key whose hive was dismounted
+    // since it was opened.
     LSTATUS RegFlushKey(HKEY key);
     LSTATUS RegCloseKey(HKEY key);
 
@@ -103,7 +121,10 @@ private:
     hive::Key* key_at(const Place& place) const;
     HKEY add_handle(Place place, REGSAM rights);
     std::shared_ptr<HiveFile> file(const QString& host_path);
+    bool serves(const std::shared_ptr<HiveFile>& hive) const;
+    void notice_dismounts();
     void forget_unused_files();
+    LSTATUS flush_file(HiveFile& hive);
     const QString& canonical(const QString& host_path);
     bool may_write_machine() const { return !layout_.nt_family || layout_.user_is_admin; }
 
@@ -114,6 +135,9 @@ private:
     std::map<HKEY, OpenKey> handles_;
     HKEY next_handle_ = 0x100;
     WriteHook hook_;
+    int save_depth_ = 0;          // SaveScopes alive
+    bool save_lock_failed_ = false; // a flush of this save gave up on a held lock
+    LSTATUS lost_ = ERROR_SUCCESS;  // edits a dismount took, not reported yet
 };
 
 } // namespace platform
