@@ -43,7 +43,7 @@ public:
     // Writes every hive with pending edits. The first failure's status, or 0. Edits that a dismount took with
     // their hive since the last call (see forget_unused_files) are a failure too, ERROR_REGISTRY_IO_FAILED,
     // reported by this one call.
-    LSTATUS flush_all();
+    [[nodiscard]] LSTATUS flush_all();
     // True while some hive has edits that are not written yet.
     bool pending() const;
     // Keys opened and not closed yet (each call of the layer above closes what it opens).
@@ -66,27 +66,27 @@ public:
     };
 
     // `sub_key` may be nullptr or "" for the key itself. `class_name` is not stored; `options` must be 0.
-    LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
+    [[nodiscard]] LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
                             std::uint32_t options, REGSAM rights, HKEY* result, std::uint32_t* disposition);
-    LSTATUS RegOpenKeyExA(HKEY key, const char* sub_key, std::uint32_t options, REGSAM rights, HKEY* result);
+    [[nodiscard]] LSTATUS RegOpenKeyExA(HKEY key, const char* sub_key, std::uint32_t options, REGSAM rights, HKEY* result);
     // Without `data` only the type and the size are reported. String types are converted to Windows-1252 and
     // their size counts those bytes. A buffer smaller than the data gives 234 and the size needed.
-    LSTATUS RegQueryValueExA(HKEY key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
+    [[nodiscard]] LSTATUS RegQueryValueExA(HKEY key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
                              std::uint8_t* data, std::uint32_t* size);
     // String types arrive as Windows-1252 (the size counts their terminating NUL) and are stored as UTF-16LE.
-    LSTATUS RegSetValueExA(HKEY key, const char* name, std::uint32_t reserved, std::uint32_t type,
+    [[nodiscard]] LSTATUS RegSetValueExA(HKEY key, const char* name, std::uint32_t reserved, std::uint32_t type,
                            const std::uint8_t* data, std::uint32_t size);
     // A key with sub-keys: refused with 5 on the NT family; deleted with all below it on Windows 95/98/ME.
-    LSTATUS RegDeleteKeyA(HKEY key, const char* sub_key);
-    LSTATUS RegDeleteValueA(HKEY key, const char* name);
+    [[nodiscard]] LSTATUS RegDeleteKeyA(HKEY key, const char* sub_key);
+    [[nodiscard]] LSTATUS RegDeleteValueA(HKEY key, const char* name);
     // `name_size` and `class_size` count characters with the NUL going in, without it coming out. A class buffer
     // too small for the class (size 0 always is) gives 234 with the name filled in; 259 past the last sub-key.
-    LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
+    [[nodiscard]] LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
                           char* class_name, std::uint32_t* class_size, hive::FileTime* last_written);
     // Writes the key's hive when it has pending edits. ERROR_KEY_DELETED for a key whose hive was dismounted
     // since it was opened.
-    LSTATUS RegFlushKey(HKEY key);
-    LSTATUS RegCloseKey(HKEY key);
+    [[nodiscard]] LSTATUS RegFlushKey(HKEY key);
+    [[nodiscard]] LSTATUS RegCloseKey(HKEY key);
 
 private:
     enum class Root { machine, users };
