@@ -65,7 +65,8 @@ int main(int argc, char** argv)
     platform::flush_before_starts(registry, processes);
     platform::TerminationFlush termination_flush(registry);
     qtui::QtUiServices ui(qtui::machinePathMapping(*machine));
-    ui.atProgramEnd([&registry] { registry.flush_all(); });
+    // At the end nobody is left to tell a failure; what can't be written stays as the files had it.
+    ui.atProgramEnd([&registry] { (void)registry.flush_all(); });
     platform::SystemClock clock;
     qtui::QtTraySink tray_sink;
     platform::Tray tray(tray_sink);

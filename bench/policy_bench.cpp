@@ -87,7 +87,10 @@ int main(int argc, char** argv)
         }
         auto start = std::chrono::steady_clock::now();
         policy::REG_Save32(engine);
-        program.registry().flush_all();
+        if (program.registry().flush_all() != platform::ERROR_SUCCESS) {
+            std::fprintf(stderr, "the save could not be written\n");
+            return 1;
+        }
         saves.push_back(ms_since(start));
         program.unmount(account);
 

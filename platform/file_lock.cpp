@@ -1,5 +1,6 @@
 #include "platform/file_lock.h"
 
+#include <atomic>
 #include <cerrno>
 #include <thread>
 
@@ -13,11 +14,17 @@ namespace {
 // Short beside the wait, long enough that trying again does not keep a processor busy.
 constexpr auto retry_interval = std::chrono::milliseconds(10);
 
+std::atomic<std::chrono::milliseconds::rep> wait_ms{lock_wait.count()};
+
 } // namespace
+
+std::chrono::milliseconds current_lock_wait() { return std::chrono::milliseconds(wait_ms.load()); }
+
+void set_lock_wait(std::chrono::milliseconds wait) { wait_ms.store(wait.count()); }
 
 LockResult lock_exclusive(int fd)
 {
-    const auto give_up = std::chrono::steady_clock::now() + lock_wait;
+    const auto give_up = std::chrono::steady_clock::now() + current_lock_wait();
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return LockResult::locked;

@@ -11,13 +11,18 @@ namespace platform {
 // waiting for it does not seem to hang.
 inline constexpr std::chrono::milliseconds lock_wait{2000};
 
+// The wait lock_exclusive gives another process: lock_wait unless set otherwise (tests that meet a held lock
+// set it short). Per process.
+std::chrono::milliseconds current_lock_wait();
+void set_lock_wait(std::chrono::milliseconds wait);
+
 enum class LockResult {
     locked,
     busy,   // another process held it for the whole wait
     failed, // any other error; errno tells
 };
 
-// Takes the exclusive lock on an open descriptor, trying again without blocking until `lock_wait` is up. It is
+// Takes the exclusive lock on an open descriptor, trying again without blocking until the wait is up. It is
 // released when the descriptor is closed.
 LockResult lock_exclusive(int fd);
 

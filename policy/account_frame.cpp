@@ -6,6 +6,7 @@
 #include "platform/system_queries.h"
 #include "platform/ui_services.h"
 #include "policy/operations.h"
+#include "policy/user_root.h"
 
 namespace policy {
 
@@ -58,18 +59,23 @@ void work(Engine& e, std::int16_t mode, int language)
         REG_Load32(e);
 }
 
-// The writer's last edits are still in memory: written now, or the dismount would drop them without a word.
-// An account that is not mounted holds nothing of the save.
-bool account_written(Engine& e)
+// The end of a save: the branch it wrote goes to disk now, whole, so that what a crash or a dismount finds is
+// the set and not the part of it that the key creations happened to flush.
+platform::LSTATUS flush_written_branch(Engine& e)
 {
     platform::Registry& reg = e.ctx.registry;
+    const UserRoot written = writer_user_root(e.ctx.machine, e.form.Combo_user.text());
+    QString path = written.prefix;
+    if (path.endsWith(QLatin1Char('\\')))
+        path.chop(1);
     platform::HKEY key = 0;
-    if (reg.RegOpenKeyExA(platform::HKEY_USERS, platform::to_ansi(e.form.Combo_user.text()).c_str(), 0,
-                          platform::KEY_QUERY_VALUE, &key) != platform::ERROR_SUCCESS)
-        return true;
+    if (const platform::LSTATUS opened = reg.RegOpenKeyExA(written.root, platform::to_ansi(path).c_str(), 0,
+                                                           platform::KEY_QUERY_VALUE, &key))
+        return opened; // the mount went away under the save: its edits went with it
     const platform::LSTATUS flushed = reg.RegFlushKey(key);
-    reg.RegCloseKey(key);
-    return flushed == platform::ERROR_SUCCESS;
+    // The handle was opened just above: closing it can only succeed.
+    (void)reg.RegCloseKey(key);
+    return flushed;
 }
 
 void tell_not_saved(platform::UiServices& ui, int language)
@@ -95,8 +101,12 @@ void hive(Engine& e, std::int16_t mode, int language)
         e.ctx.ui.msgBox(QStringLiteral("Interner Fehler bei Sub:HIVE"), 0);
         return;
     }
+    // One Apply is one save: a lock that another process holds is waited for once in it, not at every flush.
+    const platform::Registry::SaveScope save(e.ctx.registry);
     if (!platform::is_nt(e.ctx.machine)) {
         work(e, mode, language);
+        if (mode == hive_apply && flush_written_branch(e) != platform::ERROR_SUCCESS)
+            tell_not_saved(e.ctx.ui, language);
         return;
     }
     if (!e.deinstall_running && is_logged_on_account(e)) {
@@ -124,9 +134,12 @@ void hive(Engine& e, std::int16_t mode, int language)
         return; // the loader has told why; the progress text stays
     }
     work(e, mode, language);
-    if (mode == hive_apply && !account_written(e))
-        tell_not_saved(e.ctx.ui, language);
+    // Edits that can't be written before the dismount go with the hive. Whether they did is known only after
+    // it (the start of the helper tries them once more), so that is when a failure is told: once, and true.
+    const bool written = mode != hive_apply || flush_written_branch(e) == platform::ERROR_SUCCESS;
     load_unload(e, platform::hive_unload, language);
+    if (!written && e.ctx.registry.flush_all() != platform::ERROR_SUCCESS)
+        tell_not_saved(e.ctx.ui, language);
 
     unlock(e);
     bar.setPanelText(progress_panel, saved);

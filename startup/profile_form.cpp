@@ -29,8 +29,9 @@ struct OpenKey {
     platform::HKEY key = 0;
     ~OpenKey()
     {
+        // The handle was opened by the owner of this object: its close can't fail.
         if (key)
-            registry.RegCloseKey(key);
+            (void)registry.RegCloseKey(key);
     }
 };
 

@@ -54,7 +54,8 @@ void GET_SIDS(Registry& registry, UiServices& ui, SidTable& sid_list, SidTable& 
             names.push_back(name);
         return names.size() < sid_capacity;
     });
-    registry.RegCloseKey(key);
+    // The handle was opened above: its close can't fail.
+    (void)registry.RegCloseKey(key);
 
     // The profile paths are read after the walk, so that no other key is open while it runs.
     std::size_t count = 0;
@@ -96,7 +97,8 @@ QString REG_GetUserProfileList(Registry& registry, UiServices& ui, const QString
     std::uint32_t type = 0;
     const LSTATUS status = registry.RegQueryValueExA(key, "ProfileImagePath", nullptr, &type,
                                                      reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
-    registry.RegCloseKey(key);
+    // The handle was opened above: its close can't fail.
+    (void)registry.RegCloseKey(key);
     if (status != ERROR_SUCCESS) {
         ui.msgBox(messages.cannot_read, 0);
         return {};
@@ -116,7 +118,8 @@ void Reg_Wait(Registry& registry, UiServices& ui, HKEY root)
         names.push_back(name);
         return true;
     });
-    registry.RegCloseKey(key);
+    // The handle was opened above: its close can't fail.
+    (void)registry.RegCloseKey(key);
     for (const QString& name : names)
         ui.msgBox(name, 0);
 }

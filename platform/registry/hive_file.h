@@ -61,14 +61,14 @@ public:
     // Edits. They change the hive in memory; flush() writes them. Each is kept until it is written so that it
     // can be applied again over a newer file. The hive must be loaded and clean.
     // The key and its missing parents; nullptr for a name the hive refuses. `created` tells whether it was new.
-    hive::Key* create_key(const KeyPath& path, bool& created);
+    [[nodiscard]] hive::Key* create_key(const KeyPath& path, bool& created);
     // false for a missing key or a name the hive refuses. Writing the data a value already has changes nothing.
-    bool set_value(const KeyPath& key, std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
+    [[nodiscard]] bool set_value(const KeyPath& key, std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     // false when the key or the value is not there.
-    bool delete_value(const KeyPath& key, std::u16string_view name);
+    [[nodiscard]] bool delete_value(const KeyPath& key, std::u16string_view name);
     // Deletes the key and everything below it; false when it is not there or is the root. Applied again over a
     // newer file, it leaves a key that has gained a sub-key since: that is the other process's flushed work.
-    bool delete_key(const KeyPath& path);
+    [[nodiscard]] bool delete_key(const KeyPath& path);
 
     // True while edits wait to be written.
     bool pending() const { return !edits_.empty(); }
@@ -78,7 +78,7 @@ public:
     // ERROR_REGISTRY_IO_FAILED when the file can't be written, ERROR_ACCESS_DENIED when it is read-only,
     // ERROR_LOCK_VIOLATION when another process's write held the hive's folder for longer than the lock wait;
     // the edits then stay pending.
-    LSTATUS flush(const WriteHook& hook);
+    [[nodiscard]] LSTATUS flush(const WriteHook& hook);
 
 private:
     struct Edit {

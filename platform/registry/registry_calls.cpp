@@ -21,8 +21,11 @@ std::int32_t REG_CreateKeyRaw(Registry& registry, HKEY root, const QString& path
     const std::string ansi_path = to_ansi(path);
     if (registry.RegCreateKeyExA(root, ansi_path.c_str(), 0, nullptr, 0, rights_write, &key, &disposition) != ERROR_SUCCESS)
         return 0;
-    registry.RegFlushKey(key);
-    registry.RegCloseKey(key);
+    // The disposition is the result. A flush that fails keeps the edits pending for the next one, and the save
+    // that made them tells it at its end.
+    (void)registry.RegFlushKey(key);
+    // The handle was opened just above: its close can't fail.
+    (void)registry.RegCloseKey(key);
     return static_cast<std::int32_t>(disposition);
 }
 
@@ -36,7 +39,8 @@ LSTATUS REG_DeleteValueRaw(Registry& registry, HKEY root, const QString& path, c
     HKEY key = 0;
     if (const LSTATUS status = registry.RegOpenKeyExA(root, to_ansi(path).c_str(), 0, rights_write, &key))
         return status;
-    registry.RegDeleteValueA(key, to_ansi(name).c_str());
+    // Only the open's status and the close's are the result: a value that is not there is no failure here.
+    (void)registry.RegDeleteValueA(key, to_ansi(name).c_str());
     return registry.RegCloseKey(key);
 }
 
@@ -65,7 +69,8 @@ LSTATUS REG_QueryValueRaw(Registry& registry, HKEY root, const QString& path, co
                                                           (static_cast<std::uint32_t>(bytes[3]) << 24)));
         }
     }
-    registry.RegCloseKey(key);
+    // The key was opened, and that is the result; the handle was opened above, so its close can't fail.
+    (void)registry.RegCloseKey(key);
     return ERROR_SUCCESS;
 }
 
@@ -75,16 +80,18 @@ LSTATUS REG_SetValueRaw(Registry& registry, HKEY root, const QString& path, cons
     if (const LSTATUS status = registry.RegOpenKeyExA(root, to_ansi(path).c_str(), 0, rights_write, &key))
         return status;
     const std::string ansi_name = to_ansi(name);
+    // Only the open's status and the close's are the result: the write's own is not reported.
     if (value.is_int()) {
         const auto number = static_cast<std::uint32_t>(value.int_value());
         const std::array<std::uint8_t, 4> bytes = {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
                                                    static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
-        registry.RegSetValueExA(key, ansi_name.c_str(), 0, REG_DWORD, bytes.data(), 4);
+        (void)registry.RegSetValueExA(key, ansi_name.c_str(), 0, REG_DWORD, bytes.data(), 4);
     } else if (value.is_text()) {
         const std::string text = to_ansi(value.text_value());
         // With its terminating NUL: size = length + 1.
-        registry.RegSetValueExA(key, ansi_name.c_str(), 0, REG_SZ, reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                static_cast<std::uint32_t>(text.size() + 1));
+        (void)registry.RegSetValueExA(key, ansi_name.c_str(), 0, REG_SZ,
+                                      reinterpret_cast<const std::uint8_t*>(text.c_str()),
+                                      static_cast<std::uint32_t>(text.size() + 1));
     }
     return registry.RegCloseKey(key);
 }

@@ -62,7 +62,9 @@ void TerminationFlush::on_signal()
     unsigned char number = 0;
     if (::read(signal_pipe[0], &number, 1) != 1)
         return;
-    registry_.flush_all();
+    // The program is told to end: nobody is left to tell a failure, and what can't be written stays as the
+    // files had it.
+    (void)registry_.flush_all();
     const int signal = number;
     if (end_program_) {
         end_program_(signal);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -32,7 +33,16 @@ Registry::Registry(RegistryLayout layout) : layout_(std::move(layout)) { flush_a
 Registry::~Registry()
 {
     no_flush_at_exit(*this);
-    flush_all();
+    // Nobody is left to tell: what can't be written now stays as the files had it.
+    (void)flush_all();
+}
+
+Registry::SaveScope::SaveScope(Registry& registry) : registry_(registry) { ++registry_.save_depth_; }
+
+Registry::SaveScope::~SaveScope()
+{
+    if (--registry_.save_depth_ == 0)
+        registry_.save_lock_failed_ = false;
 }
 
 const QString& Registry::canonical(const QString& host_path)
@@ -85,16 +95,30 @@ void Registry::users_branches(std::vector<Branch>& list)
     }
 }
 
+bool Registry::serves(const std::shared_ptr<HiveFile>& hive) const
+{
+    return std::any_of(files_.begin(), files_.end(), [&](const auto& entry) { return entry.second == hive; });
+}
+
+void Registry::notice_dismounts()
+{
+    std::vector<Branch> list;
+    users_branches(list);
+}
+
 void Registry::forget_unused_files()
 {
-    // A dismounted hive leaves the cache; what it still had pending is written first.
+    // A dismounted hive leaves the cache. Its edits were flushed before the dismount, or that failed and was
+    // told then: either way nothing of it is written now, into a file that is no longer the mount's. Edits that
+    // still wait are lost, and the next flush_all says so.
     std::vector<QString> keep = {canonical(layout_.software), canonical(layout_.system),
                                  canonical(layout_.current_user), canonical(layout_.default_user)};
     for (const QString& host_file : last_mounted_)
         keep.push_back(canonical(host_file));
     for (auto it = files_.begin(); it != files_.end();) {
         if (std::find(keep.begin(), keep.end(), it->first) == keep.end()) {
-            it->second->flush(hook_);
+            if (it->second->pending())
+                lost_ = ERROR_REGISTRY_IO_FAILED;
             it = files_.erase(it);
         } else {
             ++it;
@@ -219,11 +243,22 @@ std::variant<Registry::OpenKey, LSTATUS> Registry::handle(HKEY key)
     return open->second;
 }
 
+LSTATUS Registry::flush_file(HiveFile& hive)
+{
+    if (save_depth_ > 0 && save_lock_failed_ && hive.pending())
+        return ERROR_LOCK_VIOLATION;
+    const LSTATUS status = hive.flush(hook_);
+    if (status == ERROR_LOCK_VIOLATION && save_depth_ > 0)
+        save_lock_failed_ = true;
+    return status;
+}
+
 LSTATUS Registry::flush_all()
 {
-    LSTATUS first = ERROR_SUCCESS;
+    notice_dismounts();
+    LSTATUS first = std::exchange(lost_, ERROR_SUCCESS);
     for (auto& [path, hive] : files_) {
-        const LSTATUS status = hive->flush(hook_);
+        const LSTATUS status = flush_file(*hive);
         if (first == ERROR_SUCCESS)
             first = status;
     }
@@ -241,15 +276,16 @@ bool Registry::pending() const
 
 LSTATUS Registry::RegFlushKey(HKEY key)
 {
+    notice_dismounts();
     auto open = handle(key);
     if (auto* status = std::get_if<LSTATUS>(&open))
         return *status;
     const Place& place = std::get<OpenKey>(open).place;
     if (!place.virtual_root)
-        return place.file->flush(hook_);
+        return serves(place.file) ? flush_file(*place.file) : ERROR_KEY_DELETED;
     LSTATUS first = ERROR_SUCCESS;
     for (const Branch& branch : branches(*place.virtual_root)) {
-        const LSTATUS status = file(branch.host_file)->flush(hook_);
+        const LSTATUS status = flush_file(*file(branch.host_file));
         if (first == ERROR_SUCCESS)
             first = status;
     }

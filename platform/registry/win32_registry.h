@@ -2,6 +2,7 @@
 // The registry of a machine behind the Win32 registry functions ("A" forms: names and texts are Windows-1252
 // bytes). Hive files are parsed once and kept while unchanged; edits stay in memory until a key of the hive is
 // flushed (RegFlushKey), flush_all() runs (before a program is started, at the end) or the registry is destroyed.
+// A mounted hive's edits that are not written when it is dismounted go with it: nothing reaches its file later.
 //
 // Roots: HKEY_LOCAL_MACHINE with SOFTWARE and SYSTEM (on Windows 95/98/ME one hive is all of it),
 // HKEY_CURRENT_USER, HKEY_USERS with .DEFAULT, the logged-on user's SID and the mounted hives. No key can be
@@ -39,8 +40,10 @@ public:
 
     const RegistryLayout& layout() const { return layout_; }
 
-    // Writes every hive with pending edits. The first failure's status, or 0.
-    LSTATUS flush_all();
+    // Writes every hive with pending edits. The first failure's status, or 0. Edits that a dismount took with
+    // their hive since the last call (see forget_unused_files) are a failure too, ERROR_REGISTRY_IO_FAILED,
+    // reported by this one call.
+    [[nodiscard]] LSTATUS flush_all();
     // True while some hive has edits that are not written yet.
     bool pending() const;
     // Keys opened and not closed yet (each call of the layer above closes what it opens).
@@ -48,27 +51,42 @@ public:
     // Test seam for the steps of a hive write.
     void set_write_hook(WriteHook hook) { hook_ = std::move(hook); }
 
+    // One save while it lives. From its first flush that gave up on a folder another process held locked, every
+    // further flush with edits to write fails at once with ERROR_LOCK_VIOLATION and the edits stay pending: a
+    // save against a held lock waits once, not at each of its flushes. Scopes nest; the outermost ends the save.
+    class SaveScope {
+    public:
+        explicit SaveScope(Registry& registry);
+        SaveScope(const SaveScope&) = delete;
+        SaveScope& operator=(const SaveScope&) = delete;
+        ~SaveScope();
+
+    private:
+        Registry& registry_;
+    };
+
     // `sub_key` may be nullptr or "" for the key itself. `class_name` is not stored; `options` must be 0.
-    LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
+    [[nodiscard]] LSTATUS RegCreateKeyExA(HKEY key, const char* sub_key, std::uint32_t reserved, const char* class_name,
                             std::uint32_t options, REGSAM rights, HKEY* result, std::uint32_t* disposition);
-    LSTATUS RegOpenKeyExA(HKEY key, const char* sub_key, std::uint32_t options, REGSAM rights, HKEY* result);
+    [[nodiscard]] LSTATUS RegOpenKeyExA(HKEY key, const char* sub_key, std::uint32_t options, REGSAM rights, HKEY* result);
     // Without `data` only the type and the size are reported. String types are converted to Windows-1252 and
     // their size counts those bytes. A buffer smaller than the data gives 234 and the size needed.
-    LSTATUS RegQueryValueExA(HKEY key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
+    [[nodiscard]] LSTATUS RegQueryValueExA(HKEY key, const char* name, std::uint32_t* reserved, std::uint32_t* type,
                              std::uint8_t* data, std::uint32_t* size);
     // String types arrive as Windows-1252 (the size counts their terminating NUL) and are stored as UTF-16LE.
-    LSTATUS RegSetValueExA(HKEY key, const char* name, std::uint32_t reserved, std::uint32_t type,
+    [[nodiscard]] LSTATUS RegSetValueExA(HKEY key, const char* name, std::uint32_t reserved, std::uint32_t type,
                            const std::uint8_t* data, std::uint32_t size);
     // A key with sub-keys: refused with 5 on the NT family; deleted with all below it on Windows 95/98/ME.
-    LSTATUS RegDeleteKeyA(HKEY key, const char* sub_key);
-    LSTATUS RegDeleteValueA(HKEY key, const char* name);
+    [[nodiscard]] LSTATUS RegDeleteKeyA(HKEY key, const char* sub_key);
+    [[nodiscard]] LSTATUS RegDeleteValueA(HKEY key, const char* name);
     // `name_size` and `class_size` count characters with the NUL going in, without it coming out. A class buffer
     // too small for the class (size 0 always is) gives 234 with the name filled in; 259 past the last sub-key.
-    LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
+    [[nodiscard]] LSTATUS RegEnumKeyExA(HKEY key, std::uint32_t index, char* name, std::uint32_t* name_size, std::uint32_t* reserved,
                           char* class_name, std::uint32_t* class_size, hive::FileTime* last_written);
-    // Writes the key's hive when it has pending edits.
-    LSTATUS RegFlushKey(HKEY key);
-    LSTATUS RegCloseKey(HKEY key);
+    // Writes the key's hive when it has pending edits. ERROR_KEY_DELETED for a key whose hive was dismounted
+    // since it was opened.
+    [[nodiscard]] LSTATUS RegFlushKey(HKEY key);
+    [[nodiscard]] LSTATUS RegCloseKey(HKEY key);
 
 private:
     enum class Root { machine, users };
@@ -103,7 +121,10 @@ private:
     hive::Key* key_at(const Place& place) const;
     HKEY add_handle(Place place, REGSAM rights);
     std::shared_ptr<HiveFile> file(const QString& host_path);
+    bool serves(const std::shared_ptr<HiveFile>& hive) const;
+    void notice_dismounts();
     void forget_unused_files();
+    LSTATUS flush_file(HiveFile& hive);
     const QString& canonical(const QString& host_path);
     bool may_write_machine() const { return !layout_.nt_family || layout_.user_is_admin; }
 
@@ -114,6 +135,9 @@ private:
     std::map<HKEY, OpenKey> handles_;
     HKEY next_handle_ = 0x100;
     WriteHook hook_;
+    int save_depth_ = 0;          // SaveScopes alive
+    bool save_lock_failed_ = false; // a flush of this save gave up on a held lock
+    LSTATUS lost_ = ERROR_SUCCESS;  // edits a dismount took, not reported yet
 };
 
 } // namespace platform

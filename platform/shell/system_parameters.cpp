@@ -18,7 +18,8 @@ bool store_wallpaper(Registry& registry, const QByteArray& file)
                                                 reinterpret_cast<const std::uint8_t*>(data.constData()),
                                                 static_cast<std::uint32_t>(data.size()));
     const LSTATUS flushed = set == ERROR_SUCCESS ? registry.RegFlushKey(key) : set;
-    registry.RegCloseKey(key);
+    // The handle was opened above: its close can't fail.
+    (void)registry.RegCloseKey(key);
     return flushed == ERROR_SUCCESS;
 }
 

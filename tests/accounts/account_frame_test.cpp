@@ -1,9 +1,11 @@
 #include "policy/account_frame.h"
 
 #include "platform/accounts/profiles.h"
+#include "platform/file_lock.h"
 #include "platform/machine/mount_table.h"
 #include "policy/click_reactions.h"
 #include "policy/operations.h"
+#include "testsupport/context/lock_holder.h"
 #include "testsupport/regf/regf_checks.h"
 #include "tests/accounts/own_window.h"
 #include "tests/accounts/qt_print.h"
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 using namespace accounts_tests;
@@ -68,9 +71,14 @@ protected:
     // A value of the account's hive file as the hivex library reads it; key names compare without regard to case.
     std::optional<regf_checks::OracleValue> in_hive_file(const QString& account, const QString& key, const char* name)
     {
-        w.registry().flush_all();
+        EXPECT_EQ(w.registry().flush_all(), 0);
+        return on_disk(w.program.account_hive(account), key, name);
+    }
+    // The same of a hive file as it is now, with nothing flushed first.
+    std::optional<regf_checks::OracleValue> on_disk(const QString& hive_file, const QString& key, const char* name)
+    {
         std::string error;
-        const auto tree = regf_checks::hivex_read(w.program.account_hive(account).toStdString(), &error);
+        const auto tree = regf_checks::hivex_read(hive_file.toStdString(), &error);
         if (!tree) {
             ADD_FAILURE() << error;
             return std::nullopt;
@@ -229,6 +237,14 @@ TEST_F(Frame, FailedLastWriteIsToldAndTheHiveFileStaysAsItWas)
         hive_file.close();
         EXPECT_EQ(QDir(QFileInfo(hive_file).absolutePath()).entryList(QDir::Files), QStringList({"NTUSER.DAT"}));
     }
+    // The edits went with the dismount: a later flush that can write finds nothing of them, and has no loss left
+    // to tell.
+    w.registry().set_write_hook({});
+    EXPECT_EQ(w.registry().flush_all(), 0);
+    ASSERT_TRUE(hive_file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(hive_file.readAll(), before);
+    hive_file.close();
+    EXPECT_EQ(w.messages().size(), 2u);
 }
 
 TEST_F(Frame, OtherModesAreAnInternalError)
@@ -338,6 +354,128 @@ TEST_F(Frame, SpeaksTheLanguagePassedIn)
         r.step();
         ASSERT_EQ(w.messages().size(), shown + 1) << r.name;
         EXPECT_EQ(w.messages().back().title, QString::fromUtf8(r.title)) << r.name;
+    }
+}
+
+// Until the test ends, another process's lock is waited for `wait` at a time.
+class ShortLockWait {
+public:
+    explicit ShortLockWait(std::chrono::milliseconds wait) { platform::set_lock_wait(wait); }
+    ~ShortLockWait() { platform::set_lock_wait(platform::lock_wait); }
+    ShortLockWait(const ShortLockWait&) = delete;
+    ShortLockWait& operator=(const ShortLockWait&) = delete;
+};
+
+QByteArray bytes_of(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// The hive file that an Apply to pupil writes: pupil's own on the NT family, the current user's on 95/98/ME.
+QString written_hive(OwnWindow& w, SampleSystem system)
+{
+    const bool nt = system == SampleSystem::nt4 || system == SampleSystem::win2000 || system == SampleSystem::winxp;
+    return nt ? w.program.account_hive("pupil") : w.program.host(w.program.machine().hive_files().current_user);
+}
+
+class FrameOnEverySystem : public testing::WithParamInterface<SampleSystem>, public Frame {
+protected:
+    FrameOnEverySystem() : Frame(GetParam()) {}
+};
+
+// What a crash right after Apply finds in the hive file is the whole set, not the part that the key creations
+// happened to flush.
+TEST_P(FrameOnEverySystem, ApplyIsOnDiskWhenItEnds)
+{
+    w.form.c11.setValue(1);
+    w.form.c13.setValue(1);
+    w.form.d_d.setValue(1);
+    w.form.c90.setValue(1);
+
+    policy::hive(w.engine, policy::hive_apply);
+
+    EXPECT_TRUE(w.messages().empty()) << w.program.ui().transcript().join("\n").toStdString();
+    const QString file = written_hive(w, GetParam());
+    EXPECT_EQ(on_disk(file, explorer_key, "NoClose"), dword_one);
+    EXPECT_EQ(on_disk(file, explorer_key, "NoRun"), dword_one);
+    EXPECT_EQ(on_disk(file, explorer_key, "NoDrives"), (regf_checks::OracleValue{platform::REG_DWORD, {8, 0, 0, 0}}));
+    EXPECT_EQ(on_disk(file, hide_key, "D"), dword_one);
+    EXPECT_EQ(on_disk(file, "Software\\Brekund\\G2002", "PWHide"), dword_one);
+    EXPECT_FALSE(w.registry().pending());
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, FrameOnEverySystem,
+                         testing::Values(SampleSystem::win95, SampleSystem::win98, SampleSystem::winme,
+                                         SampleSystem::winxp),
+                         [](const testing::TestParamInfo<SampleSystem>& row) {
+                             return "Win" + platform::sample_system_name(row.param).toStdString();
+                         });
+
+// While another process holds the folder of the written hive locked, an Apply waits for it once: the first
+// flush that gives up fails the rest of the save at once, and the failure is told once. On the NT family the
+// unwritten edits go with the dismount, so nothing of them reaches the file after the lock is free; on 95/98/ME
+// the current user's hive stays loaded and keeps them for a later flush.
+TEST_P(FrameOnEverySystem, HeldLockCostsOneWaitAndIsToldOnce)
+{
+    const std::chrono::milliseconds wait{1000};
+    const ShortLockWait short_wait(wait);
+    const QString file = written_hive(w, GetParam());
+    const QByteArray before = bytes_of(file);
+    w.form.c11.setValue(1);
+    std::chrono::steady_clock::duration took{};
+    {
+        const testsupport::LockHolder other(QFileInfo(file).absolutePath());
+        ASSERT_TRUE(other.locked());
+        const auto start = std::chrono::steady_clock::now();
+        policy::hive(w.engine, policy::hive_apply);
+        took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(bytes_of(file), before);
+    }
+    // About 20 flushes of the save: each waiting its turn would take 20 waits.
+    EXPECT_LT(took, 5 * wait);
+    ASSERT_EQ(w.messages().size(), 1u) << w.program.ui().transcript().join("\n").toStdString();
+    EXPECT_EQ(w.messages()[0].style, 16);
+    EXPECT_EQ(w.messages()[0].text, "The restrictions could not be saved to the user's registry.");
+    expect_restored();
+
+    EXPECT_EQ(w.registry().flush_all(), 0);
+    if (GetParam() == SampleSystem::winxp)
+        EXPECT_EQ(bytes_of(file), before);
+    else
+        EXPECT_EQ(on_disk(file, explorer_key, "NoClose"), dword_one);
+    EXPECT_EQ(w.messages().size(), 1u);
+}
+
+// Edits still unwritten when their hive is dismounted go with it, whether no flush came before the dismount
+// (another process's) or it failed: nothing reaches the file afterwards, and the next flush reports the loss,
+// once.
+TEST_F(Frame, EditsLeftAtADismountAreLostAndTheNextFlushSaysSo)
+{
+    struct Row {
+        const char* name;
+        bool flush_fails;
+    };
+    const Row rows[] = {{"dismounted_without_a_flush", false}, {"flush_before_the_dismount_fails", true}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_TRUE(w.program.mount("pupil"));
+        const QByteArray before = bytes_of(w.program.account_hive("pupil"));
+        ASSERT_EQ(platform::REG_SetDWORD(w.registry(), HKEY_USERS, "pupil\\" + explorer_key, "NoClose", "1"), 0);
+        if (r.flush_fails) {
+            w.registry().set_write_hook([](platform::WriteStep step) { return step == platform::WriteStep::temp_written; });
+            w.program.unmount("pupil");
+        } else {
+            ASSERT_NE(platform::MountTable(w.program.machine()).remove("pupil"), platform::MountChange::failed);
+        }
+        // Any call under HKEY_USERS sees the dismount.
+        EXPECT_EQ(platform::REG_GetString(w.registry(), HKEY_USERS, "pupil\\" + explorer_key, "NoClose"), "");
+        w.registry().set_write_hook({});
+
+        EXPECT_EQ(w.registry().flush_all(), platform::ERROR_REGISTRY_IO_FAILED);
+        EXPECT_EQ(w.registry().flush_all(), 0);
+        EXPECT_EQ(bytes_of(w.program.account_hive("pupil")), before);
+        EXPECT_FALSE(w.registry().pending());
     }
 }
 

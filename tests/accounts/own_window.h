@@ -41,7 +41,8 @@ struct OwnWindow {
         platform::HKEY key = 0;
         if (registry().RegOpenKeyExA(root, path.toLatin1().constData(), 0, platform::KEY_QUERY_VALUE, &key) != 0)
             return false;
-        registry().RegCloseKey(key);
+        // Opened just above: its close can't fail.
+        (void)registry().RegCloseKey(key);
         return true;
     }
     void set_dword(platform::HKEY root, const QString& path, const QString& name, std::int32_t value)

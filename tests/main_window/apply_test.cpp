@@ -41,7 +41,7 @@ struct Loaded : Program {
     // A value of an account's hive file as the hivex library reads it.
     std::optional<regf_checks::OracleValue> in_hive_file(const QString& account, const QString& key, const char* name)
     {
-        registry().flush_all();
+        EXPECT_EQ(registry().flush_all(), 0);
         std::string error;
         const auto tree = regf_checks::hivex_read(program.account_hive(account).toStdString(), &error);
         if (!tree) {
@@ -109,7 +109,7 @@ TEST(Apply, ChoosingAnAccountReadsItsSetThroughTheHelper)
     Loaded p;
     ASSERT_TRUE(p.program.mount(QStringLiteral("pupil")));
     p.set_dword(HKEY_USERS, QStringLiteral("pupil\\") + explorer_key, QStringLiteral("NoLogOff"), 1);
-    p.registry().flush_all();
+    ASSERT_EQ(p.registry().flush_all(), 0);
     p.program.unmount(QStringLiteral("pupil"));
     p.window.c11.setValue(1);
 

@@ -33,9 +33,9 @@ protected:
         set(key, "bin", REG_BINARY, "\x01\x02");
         set(key, "multi", REG_MULTI_SZ, std::string("a\0b\0\0", 5));
         set(key, "umlaut", REG_SZ, std::string("Gr\xFC\xDF" "e") + '\0');
-        registry.RegCloseKey(key);
+        EXPECT_EQ(registry.RegCloseKey(key), 0);
         ASSERT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Test\\Sub", 0, nullptr, 0, 0x3F, &key, nullptr), 0);
-        registry.RegCloseKey(key);
+        EXPECT_EQ(registry.RegCloseKey(key), 0);
     }
 
     // Whatever a test wrote must make sound hives.

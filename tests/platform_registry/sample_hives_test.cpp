@@ -71,7 +71,7 @@ TEST_P(SampleHives, ListEveryAccountsProfile)
         std::uint32_t size = sizeof path;
         std::uint32_t type = 0;
         ASSERT_EQ(registry.RegQueryValueExA(key, "ProfileImagePath", nullptr, &type, reinterpret_cast<std::uint8_t*>(path), &size), 0);
-        registry.RegCloseKey(key);
+        EXPECT_EQ(registry.RegCloseKey(key), 0);
         EXPECT_EQ(type, REG_EXPAND_SZ);
         const QString text = QString::fromLatin1(path);
         EXPECT_TRUE(text.endsWith("\\" + account.name)) << text.toStdString();
@@ -79,9 +79,11 @@ TEST_P(SampleHives, ListEveryAccountsProfile)
     }
     // The service accounts' short SIDs are there too, on the systems that have them.
     HKEY key = 0;
-    EXPECT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, (list + "\\S-1-5-18").toLatin1().constData(), 0, 0x19, &key) == 0,
-              machine.machine().facts().major >= 5);
-    registry.RegCloseKey(key);
+    const bool opened = registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, (list + "\\S-1-5-18").toLatin1().constData(), 0, 0x19, &key) == 0;
+    EXPECT_EQ(opened, machine.machine().facts().major >= 5);
+    if (opened) {
+        EXPECT_EQ(registry.RegCloseKey(key), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, SampleHives,

@@ -85,7 +85,7 @@ TEST_F(Win32Registry, TextsAreStoredAsUtf16WithTheirNul)
     ASSERT_EQ(registry.RegSetValueExA(key, "Wallpaper", 0, REG_SZ, reinterpret_cast<const std::uint8_t*>(text.data()),
                                       static_cast<std::uint32_t>(text.size())),
               0);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     ASSERT_EQ(registry.flush_all(), 0);
 
     const auto bytes = test::file_bytes(machine.host("C:\\Documents and Settings\\Administrator\\NTUSER.DAT"));
@@ -112,13 +112,13 @@ TEST_F(Win32Registry, RightsOfTheOpenDecideWhatTheHandleMayDo)
     EXPECT_EQ(registry.RegQueryValueExA(key, "Wallpaper", nullptr, nullptr, nullptr, &size), ERROR_ACCESS_DENIED);
     const std::uint8_t data[] = {'x', 0};
     EXPECT_EQ(registry.RegSetValueExA(key, "Wallpaper", 0, REG_SZ, data, 2), ERROR_ACCESS_DENIED);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
 
     key = open(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0x19);
     EXPECT_EQ(registry.RegSetValueExA(key, "Wallpaper", 0, REG_SZ, data, 2), ERROR_ACCESS_DENIED);
     EXPECT_EQ(registry.RegDeleteValueA(key, "Wallpaper"), ERROR_ACCESS_DENIED);
     EXPECT_EQ(registry.RegQueryValueExA(key, "Wallpaper", nullptr, nullptr, nullptr, &size), 0);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
 }
 
 TEST_F(Win32Registry, HandlesAreValidUntilClosed)
@@ -141,15 +141,15 @@ TEST_F(Win32Registry, KeysOpenRelativeToAnOpenKey)
     HKEY key = open(base, "desktop", KEY_READ);
     std::uint32_t size = 0;
     EXPECT_EQ(registry.RegQueryValueExA(key, "Wallpaper", nullptr, nullptr, nullptr, &size), 0);
-    registry.RegCloseKey(key);
-    registry.RegCloseKey(base);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
+    EXPECT_EQ(registry.RegCloseKey(base), 0);
 
     HKEY users = open(HKEY_USERS, "", KEY_READ);
     HKEY sid = open(users, test::administrator_sid, KEY_READ);
     HKEY desktop = open(sid, "Control Panel\\Desktop", KEY_READ);
     EXPECT_EQ(registry.RegQueryValueExA(desktop, "Wallpaper", nullptr, nullptr, nullptr, &size), 0);
     for (HKEY k : {desktop, sid, users})
-        registry.RegCloseKey(k);
+        EXPECT_EQ(registry.RegCloseKey(k), 0);
 }
 
 TEST_F(Win32Registry, CreateTellsNewFromExisting)
@@ -158,10 +158,10 @@ TEST_F(Win32Registry, CreateTellsNewFromExisting)
     std::uint32_t disposition = 0;
     ASSERT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\A\\B", 0, nullptr, 0, 0x3F, &key, &disposition), 0);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     ASSERT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "software\\a", 0, nullptr, 0, 0x3F, &key, &disposition), 0);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     EXPECT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\V", 0, nullptr, 1, 0x3F, &key, &disposition),
               ERROR_INVALID_PARAMETER);
     EXPECT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, std::string(256, 'k').c_str(), 0, nullptr, 0, 0x3F, &key,
@@ -174,7 +174,7 @@ TEST_F(Win32Registry, ProfileListEnumeratesWithMoreDataForTheClass)
     HKEY list = open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList", 8);
     std::vector<LSTATUS> results;
     const std::vector<std::string> names = enumerate(list, &results);
-    registry.RegCloseKey(list);
+    EXPECT_EQ(registry.RegCloseKey(list), 0);
     // In the hive's order: by upper-cased name, so "-1003" comes before "-500".
     EXPECT_EQ(names, (std::vector<std::string>{"S-1-5-18", "S-1-5-19", "S-1-5-20", test::pupil_sid, test::schueler_sid,
                                                test::administrator_sid}));
@@ -190,7 +190,7 @@ TEST_F(Win32Registry, EnumerationNeedsItsRightAndABigEnoughName)
     char name[256];
     std::uint32_t name_size = 255;
     EXPECT_EQ(registry.RegEnumKeyExA(list, 0, name, &name_size, nullptr, nullptr, nullptr, nullptr), ERROR_ACCESS_DENIED);
-    registry.RegCloseKey(list);
+    EXPECT_EQ(registry.RegCloseKey(list), 0);
     list = open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList", KEY_ENUMERATE_SUB_KEYS);
     name_size = 8; // "S-1-5-18" needs 9 with its NUL
     EXPECT_EQ(registry.RegEnumKeyExA(list, 0, name, &name_size, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
@@ -198,14 +198,14 @@ TEST_F(Win32Registry, EnumerationNeedsItsRightAndABigEnoughName)
     EXPECT_EQ(registry.RegEnumKeyExA(list, 0, name, &name_size, nullptr, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(std::string(name), "S-1-5-18");
     EXPECT_EQ(name_size, 8u);
-    registry.RegCloseKey(list);
+    EXPECT_EQ(registry.RegCloseKey(list), 0);
 }
 
 TEST_F(Win32Registry, RootsThatAreNoHiveEnumerateTheirHives)
 {
     HKEY users = open(HKEY_USERS, "", 8);
     EXPECT_EQ(enumerate(users), (std::vector<std::string>{".DEFAULT", test::administrator_sid}));
-    registry.RegCloseKey(users);
+    EXPECT_EQ(registry.RegCloseKey(users), 0);
     EXPECT_EQ(enumerate(HKEY_LOCAL_MACHINE), (std::vector<std::string>{"SOFTWARE", "SYSTEM"}));
 }
 
@@ -217,19 +217,19 @@ TEST(Win32Registry98, SystemDatIsAllOfTheMachineBranch)
     ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0, KEY_READ, &key), 0);
     std::uint32_t size = 0;
     EXPECT_EQ(registry.RegQueryValueExA(key, "RegisteredOwner", nullptr, nullptr, nullptr, &size), 0);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     std::uint32_t disposition = 0;
     EXPECT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Brekund", 0, nullptr, 0, 0x3F, &key, &disposition),
               ERROR_ACCESS_DENIED);
     EXPECT_EQ(registry.RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System"), ERROR_ACCESS_DENIED);
     ASSERT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brekund\\G2002", 0, nullptr, 0, 0x3F, &key, &disposition), 0);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     // .DEFAULT is the same hive as the current user's.
     ASSERT_EQ(registry.RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Shared", 0, nullptr, 0, 0x3F, &key, &disposition), 0);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
     ASSERT_EQ(registry.RegOpenKeyExA(HKEY_USERS, ".DEFAULT\\Software\\Shared", 0, KEY_READ, &key), 0);
-    registry.RegCloseKey(key);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
 }
 
 } // namespace
