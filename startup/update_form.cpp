@@ -4,6 +4,7 @@
 #include "platform/machine/machine.h"
 #include "platform/process.h"
 #include "platform/program_info.h"
+#include "platform/web/internet_errors.h"
 #include "platform/web/wininet.h"
 
 #include <QFile>
@@ -193,17 +194,41 @@ void Update::download()
         return;
     }
 
+    const auto cancelled = [&] {
+        file.cancelWriting();
+        ui.msgBox(platform::in_language(language_, QStringLiteral("Download wurde abgebrochen !"),
+                                        QStringLiteral("Download was canceled !")),
+                  16, platform::in_language(language_, QStringLiteral("Abbruch"), QStringLiteral("Cancel !")));
+        stopped();
+        download_cancel_ = false;
+    };
+
     platform::web::WinInet inet;
+    inet.set_deadline_ms(package_deadline_ms);
+    // While the server is waited for, the window runs its events, and a Cancel pressed then ends the wait; one
+    // pressed before the download began is seen after the first chunk, as between chunks.
+    inet.set_stop_check([this, pressed_before = download_cancel_] { return download_cancel_ && !pressed_before; });
     Handles handles{inet};
     handles.session = inet.InternetOpenA(QStringLiteral("VB OpenUrl"), platform::web::INTERNET_OPEN_TYPE_PRECONFIG,
                                          QString(), QString(), 0);
     handles.url = inet.InternetOpenUrlA(handles.session, sites_.german + package_path(), QString(), 0,
                                         platform::web::INTERNET_FLAG_RELOAD, 0);
+    if (!handles.url && inet.GetLastError() == platform::web::internet_operation_cancelled) {
+        cancelled();
+        return;
+    }
     // A server that can't be reached, or that answers with an error page instead of the package.
     std::uint32_t status = 0;
     if (!handles.url || !inet.HttpQueryStatusCode(handles.url, status) || status < 200 || status > 299) {
         const std::uint32_t code = handles.url ? status : inet.GetLastError();
         ui.msgBox(QStringLiteral("Error ") + QString::number(code), 0);
+        stopped();
+        return;
+    }
+    // A package can be told from one cut short only by the length its server announced: without one it is
+    // not taken.
+    if (!inet.length_announced(handles.url)) {
+        ui.msgBox(QStringLiteral("Error ") + QString::number(platform::web::http_header_not_found), 0);
         stopped();
         return;
     }
@@ -221,12 +246,7 @@ void Update::download()
         lbl7.setCaption(QString::number(whole_kilobytes(position)) + QStringLiteral(" KB downgeloaded... Bitte warten..."));
         const bool last = arrived == 0;
         if (download_cancel_) {
-            file.cancelWriting();
-            ui.msgBox(platform::in_language(language_, QStringLiteral("Download wurde abgebrochen !"),
-                                            QStringLiteral("Download was canceled !")),
-                      16, platform::in_language(language_, QStringLiteral("Abbruch"), QStringLiteral("Cancel !")));
-            stopped();
-            download_cancel_ = false;
+            cancelled();
             return;
         }
         ui.doEvents();

@@ -5,7 +5,11 @@
 //
 // The package is written beside its final name and takes that name only once it has arrived whole: a
 // cancelled or broken download leaves an earlier package as it was and no partial file behind, and only a
-// complete package is ever started.
+// complete package is ever started. Whole means as long as the server said: a package sent without a
+// Content-Length (ended by the connection's close, or in chunks) can't be told from one cut short and is refused.
+//
+// The check waits for its answer without letting the user act, one minute at most in all; the download lets
+// the window's events run while it waits for the server, so Cancel acts at once, not only between chunks.
 
 #include "controls/controls.h"
 #include "platform/context.h"
@@ -34,6 +38,8 @@ public:
     platform::web::InetTransfer Inet1;
 
     static constexpr int chunk_size = 200;
+    // All the package's download may take, from asking the server to its last byte.
+    static constexpr int package_deadline_ms = 15 * 60 * 1000;
 
     bool download_cancel() const { return download_cancel_; }
     bool downloading() const { return downloading_; }

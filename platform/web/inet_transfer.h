@@ -28,13 +28,15 @@ public:
     void cancel() {}
 
     // A GET of `url`; an answer whose status is not 2xx is an error. Documents above a megabyte are refused.
+    // It waits for the server as the control does, without letting the user act meanwhile, and gives up when
+    // the whole request has taken longer than its deadline.
     InetText openUrl(const QString& url);
 
-    void set_timeout_ms(int ms) { timeout_ms_ = ms; }
+    void set_deadline_ms(int ms) { deadline_ms_ = ms; }
 
 private:
     int protocol_ = protocol_default;
-    int timeout_ms_ = 60000;
+    int deadline_ms_ = 60000;
 };
 
 // The descriptions of the failures, in German for language code 0, in English otherwise.

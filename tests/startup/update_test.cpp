@@ -5,13 +5,16 @@
 #include "startup/update_form.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
 using startup_tests::LocalHttpServer;
 using startup_tests::Reply;
+using startup_tests::Scheme;
 using startup_tests::str;
 
 // A package that is a program of the machine: when it runs it leaves a note in the machine folder.
@@ -89,7 +92,7 @@ TEST_P(Check, ComparesTheWholeTextWithTheOwnVersion)
     EXPECT_TRUE(ui().messages().empty());
     // The English site is asked; the German one is not.
     ASSERT_EQ(english.requests().size(), 1u);
-    EXPECT_EQ(english.requests()[0].line, "GET /update/gatr.txt HTTP/1.0");
+    EXPECT_EQ(english.requests()[0].line, "GET /update/gatr.txt HTTP/1.1");
     EXPECT_TRUE(german.requests().empty());
 }
 
@@ -158,7 +161,7 @@ TEST_F(UpdateDialog, DownloadFromTheGermanSiteReplacesAnOldPackageAndStartsIt)
     EXPECT_EQ(target[0], QStringLiteral("Downlad nach: ") + program.context().program.folder + QStringLiteral("\\G2002UP.EXE"));
     EXPECT_EQ(str(update.lbl7.caption()), "1800 Byts wurden Downgeloadet     -  Fertig!");
     ASSERT_EQ(german.requests().size(), 1u);
-    EXPECT_EQ(german.requests()[0].line, "GET /update/g2002up.exe HTTP/1.0");
+    EXPECT_EQ(german.requests()[0].line, "GET /update/g2002up.exe HTTP/1.1");
     EXPECT_NE(german.requests()[0].headers.find("User-Agent: VB OpenUrl"), std::string::npos);
     EXPECT_EQ(english.requests().size(), 1u) << "only the check";
 
@@ -257,8 +260,95 @@ INSTANTIATE_TEST_SUITE_P(
     Downloads, Broken,
     testing::Values(BrokenDownload{"cut_short", Reply{200, package_program(2000), 600}, true, "Error 12031"},
                     BrokenDownload{"error_page", Reply{404, "<html>Not Found</html>"}, true, "Error 404"},
-                    BrokenDownload{"server_unreachable", Reply{}, false, "Error 12029"}),
+                    BrokenDownload{"server_unreachable", Reply{}, false, "Error 12029"},
+                    // Without a Content-Length a package cut short can't be told from a whole one.
+                    BrokenDownload{"ended_by_close", Reply{200, package_program(2000), -1, false, false}, true,
+                                   "Error 12150"},
+                    BrokenDownload{"ended_by_close_cut_short", Reply{200, package_program(2000), 600, false, false},
+                                   true, "Error 12150"},
+                    BrokenDownload{"in_chunks", Reply{200, package_program(2000), -1, true}, true, "Error 12150"}),
     startup_tests::RowName());
+
+// The window's events run while the download waits for a server that has stopped sending, and Cancel ends it.
+TEST_F(UpdateDialog, CancelActsWhileTheServerHoldsThePackageBack)
+{
+    german.serve("/update/g2002up.exe", Reply{.body = package_program(1800), .stall_after = 100});
+    check_finds("9.9.9");
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (german.stalls() > 0) {
+            user.stop();
+            update.cmd_abbruch.userClick();
+        }
+    });
+    user.start();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(scripted_ui::endsProgram([this] { update.cmd2.userClick(); }));
+    EXPECT_LT(clock.elapsed(), 20000) << "ended by the Cancel, not by a time-out";
+    ASSERT_EQ(ui().messages().size(), 1u);
+    EXPECT_EQ(str(ui().messages()[0].text), "Download was canceled !");
+    EXPECT_FALSE(QFile::exists(package_host()));
+    EXPECT_TRUE(update.cmd1.enabled() && update.cmd2.enabled() && update.cmd3.enabled());
+    EXPECT_FALSE(update.download_cancel());
+}
+
+struct CheckFailure {
+    const char* name;
+    Reply reply;
+    Scheme scheme;
+    const char* message;
+};
+
+class FailedCheck : public UpdateDialog, public testing::WithParamInterface<CheckFailure> {};
+
+TEST_P(FailedCheck, ShowsWhyAndKeepsInstallDisabled)
+{
+    LocalHttpServer site(GetParam().scheme);
+    site.serve("/update/gatr.txt", GetParam().reply);
+    startup::Update dialog(program.context(), {german.site(), site.site()});
+    dialog.Inet1.set_deadline_ms(500);
+    dialog.show();
+    QElapsedTimer clock;
+    clock.start();
+    dialog.cmd1.userClick();
+    EXPECT_LT(clock.elapsed(), 3000) << "the check is bounded by its deadline";
+    ASSERT_EQ(ui().messages().size(), 1u);
+    EXPECT_EQ(ui().messages()[0].style, 16);
+    EXPECT_EQ(str(ui().messages()[0].text), GetParam().message);
+    EXPECT_FALSE(dialog.cmd2.enabled());
+    EXPECT_EQ(str(dialog.lbl4.caption()), "5.3.5\r\n??? <check>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sites, FailedCheck,
+    testing::Values(CheckFailure{"trickling_server", Reply{.body = "5.3.6 and more to come", .drip_ms = 200},
+                                 Scheme::http, "ERROR: The operation timed out"},
+                    CheckFailure{"untrusted_certificate", Reply{200, "5.3.6"}, Scheme::https_untrusted,
+                                 "ERROR: The server's certificate is not trusted"}),
+    startup_tests::RowName());
+
+// Most sites now send a visitor on to https: the check follows, and the package comes over https too.
+TEST_F(UpdateDialog, ChecksAndDownloadsOverHttps)
+{
+    LocalHttpServer secure(Scheme::https);
+    secure.serve("/update/gatr.txt", Reply{200, "9.9.9"});
+    secure.serve("/update/g2002up.exe", Reply{200, package_program(1800)});
+    Reply to_secure{301, "<html>Moved</html>"};
+    to_secure.location = secure.site().toStdString() + "/update/gatr.txt";
+    english.serve("/update/gatr.txt", to_secure);
+    startup::Update dialog(program.context(), {secure.site(), english.site()});
+    dialog.show();
+    dialog.cmd1.userClick();
+    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_EQ(str(dialog.lbl4.caption()), "5.3.5\r\n9.9.9");
+    ASSERT_TRUE(dialog.cmd2.enabled());
+    EXPECT_TRUE(scripted_ui::endsProgram([&] { dialog.cmd2.userClick(); }));
+    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_EQ(read_file(package_host()), package_program(1800));
+    EXPECT_EQ(str(dialog.lbl7.caption()), "1800 Byts wurden Downgeloadet     -  Fertig!");
+}
 
 TEST_F(UpdateDialog, PackageThatCannotBeStartedShowsTheUpdateErrorAndCloses)
 {

@@ -4,6 +4,9 @@
 #include "platform/web/internet_errors.h"
 #include "platform/web/wininet.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,6 +14,7 @@ namespace {
 using namespace platform::web;
 using startup_tests::LocalHttpServer;
 using startup_tests::Reply;
+using startup_tests::Scheme;
 
 QByteArray numbered_bytes(int count)
 {
@@ -37,6 +41,7 @@ std::uint32_t read_all(WinInet& inet, HINTERNET file, std::uint32_t piece, QByte
 struct BodyCase {
     const char* name;
     Reply reply;
+    Scheme scheme = Scheme::http;
 };
 
 class Bodies : public testing::TestWithParam<BodyCase> {};
@@ -44,7 +49,7 @@ class Bodies : public testing::TestWithParam<BodyCase> {};
 // However the server frames the body, the pieces are full 200 bytes but for the last one.
 TEST_P(Bodies, ArriveWholeInFullPieces)
 {
-    LocalHttpServer server;
+    LocalHttpServer server(GetParam().scheme);
     server.serve("/f", GetParam().reply);
     WinInet inet;
     const HINTERNET session = inet.InternetOpenA(QStringLiteral("VB OpenUrl"), INTERNET_OPEN_TYPE_PRECONFIG, {}, {}, 0);
@@ -71,21 +76,48 @@ INSTANTIATE_TEST_SUITE_P(
     Framings, Bodies,
     testing::Values(BodyCase{"sized", Reply{200, numbered_bytes(650)}},
                     BodyCase{"chunked", Reply{200, numbered_bytes(650), -1, true}},
-                    BodyCase{"until_close", Reply{200, numbered_bytes(650), -1, false, false}}),
+                    BodyCase{"until_close", Reply{200, numbered_bytes(650), -1, false, false}},
+                    BodyCase{"https_sized", Reply{200, numbered_bytes(650)}, Scheme::https},
+                    BodyCase{"https_chunked", Reply{200, numbered_bytes(650), -1, true}, Scheme::https}),
     [](const testing::TestParamInfo<BodyCase>& row) { return std::string(row.param.name); });
 
+// Against the length the answer announced; a body in chunks cut short is not in here, as Qt Network now and then
+// takes the close for its end (hence the package's need of a Content-Length).
 TEST(WinInet, BodyCutShortIsAFailedRead)
 {
-    for (const bool chunked : {false, true}) {
-        LocalHttpServer server;
-        server.serve("/f", Reply{200, numbered_bytes(2000), 600, chunked});
+    for (const Scheme scheme : {Scheme::http, Scheme::https}) {
+        LocalHttpServer server(scheme);
+        server.serve("/f", Reply{200, numbered_bytes(2000), 600});
         WinInet inet;
         const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
         const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/f"), {}, 0, 0, 0);
         ASSERT_NE(file, 0u);
         QByteArray body;
-        EXPECT_EQ(read_all(inet, file, 200, body), internet_connection_reset) << "chunked " << chunked;
+        EXPECT_EQ(read_all(inet, file, 200, body), internet_connection_reset) << server.site().toStdString();
         EXPECT_EQ(body.size(), 600);
+    }
+}
+
+// Only a Content-Length says for certain where a body ends.
+TEST(WinInet, SaysWhetherTheAnswerAnnouncedItsLength)
+{
+    struct Row {
+        const char* name;
+        Reply reply;
+        bool announced;
+    };
+    for (const Row& row : {Row{"sized", Reply{200, "abc"}, true}, Row{"chunked", Reply{200, "abc", -1, true}, false},
+                           Row{"until_close", Reply{200, "abc", -1, false, false}, false}}) {
+        LocalHttpServer server;
+        server.serve("/f", row.reply);
+        WinInet inet;
+        const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
+        const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/f"), {}, 0, 0, 0);
+        ASSERT_NE(file, 0u) << row.name;
+        EXPECT_EQ(inet.length_announced(file), row.announced) << row.name;
+        QByteArray body;
+        EXPECT_EQ(read_all(inet, file, 200, body), 0u) << row.name;
+        EXPECT_EQ(body, "abc") << row.name;
     }
 }
 
@@ -112,7 +144,7 @@ TEST(WinInet, RequestCarriesTheAgentAndReloadAsksPastCaches)
     inet.InternetCloseHandle(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/f"), {}, 0, 0, 0));
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].line, "GET /f HTTP/1.0");
+    EXPECT_EQ(requests[0].line, "GET /f HTTP/1.1");
     EXPECT_NE(requests[0].headers.find("User-Agent: VB OpenUrl\r\n"), std::string::npos);
     EXPECT_NE(requests[0].headers.find("Cache-Control: no-cache\r\n"), std::string::npos);
     EXPECT_EQ(requests[1].headers.find("no-cache"), std::string::npos);
@@ -140,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadOpen{"nobody_listens",
                 QStringLiteral("http://127.0.0.1:%1/f").arg(LocalHttpServer::unused_port()), internet_cannot_connect},
-        BadOpen{"other_scheme", QStringLiteral("https://127.0.0.1/f"), internet_unrecognized_scheme},
+        BadOpen{"other_scheme", QStringLiteral("ftp://127.0.0.1/f"), internet_unrecognized_scheme},
         BadOpen{"no_host", QStringLiteral("http:///f"), internet_invalid_url},
         BadOpen{"bad_port", QStringLiteral("http://127.0.0.1:99999/f"), internet_invalid_url},
         BadOpen{"blank_inside", QStringLiteral("http://127.0.0.1/a b"), internet_invalid_url}),
@@ -194,7 +226,7 @@ TEST_P(Redirects, AreFollowedToTheDocument)
     EXPECT_EQ(body, "arrived");
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].line, "GET /update/new HTTP/1.0");
+    EXPECT_EQ(requests[1].line, "GET /update/new HTTP/1.1");
     EXPECT_NE(requests[1].headers.find("User-Agent: VB OpenUrl\r\n"), std::string::npos);
     EXPECT_NE(requests[1].headers.find("Cache-Control: no-cache\r\n"), std::string::npos);
 }
@@ -212,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
 void serve_chain(LocalHttpServer& server, int to)
 {
     for (int i = 0; i < to; ++i) {
-        Reply moved{302, {}};
+        Reply moved{302, "moved"};
         moved.location = "/r" + std::to_string(i + 1);
         server.serve("/r" + std::to_string(i), moved);
     }
@@ -243,12 +275,12 @@ TEST(WinInet, RedirectsEndAtTheLimit)
 TEST(WinInet, RedirectThatCantBeFollowedFails)
 {
     LocalHttpServer server;
-    Reply loop{302, {}};
+    Reply loop{302, "moved"};
     loop.location = "/loop";
     server.serve("/loop", loop);
-    Reply secure{301, {}};
-    secure.location = "https://127.0.0.1/f";
-    server.serve("/secure", secure);
+    Reply elsewhere{301, {}};
+    elsewhere.location = "ftp://127.0.0.1/f";
+    server.serve("/elsewhere", elsewhere);
     Reply nowhere{302, "no Location"};
     server.serve("/nowhere", nowhere);
 
@@ -257,14 +289,110 @@ TEST(WinInet, RedirectThatCantBeFollowedFails)
     EXPECT_EQ(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/loop"), {}, 0, 0, 0), 0u);
     EXPECT_EQ(inet.GetLastError(), http_redirect_failed);
     EXPECT_EQ(server.requests().size(), static_cast<std::size_t>(WinInet::max_redirects + 1));
-    EXPECT_EQ(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/secure"), {}, 0, 0, 0), 0u);
+    EXPECT_EQ(inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/elsewhere"), {}, 0, 0, 0), 0u);
     EXPECT_EQ(inet.GetLastError(), http_redirect_failed);
     // Without a Location there is nowhere to go: the answer itself opens.
     const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/nowhere"), {}, 0, 0, 0);
-    ASSERT_NE(file, 0u);
+    ASSERT_NE(file, 0u) << inet.GetLastError();
     std::uint32_t status = 0;
     ASSERT_TRUE(inet.HttpQueryStatusCode(file, status));
     EXPECT_EQ(status, 302u);
+}
+
+// Opens `url` and reads it whole in pieces of 200 bytes; the error of the open or of a read, or 0.
+std::uint32_t fetch(WinInet& inet, const QString& url, QByteArray& body)
+{
+    const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
+    const HINTERNET file = inet.InternetOpenUrlA(session, url, {}, 0, 0, 0);
+    const std::uint32_t error = file ? read_all(inet, file, 200, body) : inet.GetLastError();
+    inet.InternetCloseHandle(session);
+    return error;
+}
+
+struct SecureCase {
+    const char* name;
+    Scheme secure;     // of the second server
+    bool via_http;     // asked at the plain server, which sends the client on to the secure one
+    bool back_to_http; // asked at the secure server, which sends the client on to the plain one
+    std::uint32_t error;
+};
+
+class Secure : public testing::TestWithParam<SecureCase> {};
+
+TEST_P(Secure, FetchesOverTlsFromAServerItTrusts)
+{
+    LocalHttpServer plain;
+    LocalHttpServer secure(GetParam().secure);
+    Reply to_secure{301, {}};
+    to_secure.location = secure.site().toStdString() + "/f";
+    Reply to_plain{302, {}};
+    to_plain.location = plain.site().toStdString() + "/f";
+    plain.serve("/moved", to_secure);
+    plain.serve("/f", Reply{200, "plain"});
+    secure.serve("/moved", to_plain);
+    secure.serve("/f", Reply{200, "secret"});
+    const QString url = GetParam().via_http       ? plain.site() + QStringLiteral("/moved")
+                        : GetParam().back_to_http ? secure.site() + QStringLiteral("/moved")
+                                                  : secure.site() + QStringLiteral("/f");
+    WinInet inet;
+    QByteArray body;
+    EXPECT_EQ(fetch(inet, url, body), GetParam().error);
+    EXPECT_EQ(body, GetParam().error == 0 ? QByteArray("secret") : QByteArray());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, Secure,
+    testing::Values(SecureCase{"https", Scheme::https, false, false, 0},
+                    SecureCase{"redirect_from_http", Scheme::https, true, false, 0},
+                    SecureCase{"untrusted_certificate", Scheme::https_untrusted, false, false, internet_invalid_ca},
+                    SecureCase{"redirect_to_untrusted", Scheme::https_untrusted, true, false, internet_invalid_ca},
+                    SecureCase{"never_back_to_http", Scheme::https, false, true, http_redirect_failed}),
+    [](const testing::TestParamInfo<SecureCase>& row) { return std::string(row.param.name); });
+
+struct SlowCase {
+    const char* name;
+    Reply reply;
+};
+
+class Deadline : public testing::TestWithParam<SlowCase> {};
+
+// However the server holds its answer back, the transfer ends at its deadline, not when the server is done.
+TEST_P(Deadline, EndsTheTransferInTime)
+{
+    LocalHttpServer server;
+    server.serve("/f", GetParam().reply);
+    WinInet inet;
+    inet.set_deadline_ms(500);
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray body;
+    EXPECT_EQ(fetch(inet, server.site() + QStringLiteral("/f"), body), internet_timeout);
+    EXPECT_LT(clock.elapsed(), 3000) << "the server would have taken 4 s or more";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, Deadline,
+    testing::Values(SlowCase{"drips_a_byte_at_a_time", Reply{.body = numbered_bytes(40), .drip_ms = 100}},
+                    SlowCase{"stalls_in_the_body", Reply{.body = numbered_bytes(400), .stall_after = 100}}),
+    [](const testing::TestParamInfo<SlowCase>& row) { return std::string(row.param.name); });
+
+// Events run while a read waits, and a stop check that then says so ends the read.
+TEST(WinInet, StopCheckEndsAWaitingRead)
+{
+    LocalHttpServer server;
+    server.serve("/f", Reply{.body = numbered_bytes(400), .stall_after = 100});
+    WinInet inet;
+    bool stop = false;
+    inet.set_stop_check([&stop] { return stop; });
+    const HINTERNET session = inet.InternetOpenA(QStringLiteral("a"), 0, {}, {}, 0);
+    const HINTERNET file = inet.InternetOpenUrlA(session, server.site() + QStringLiteral("/f"), {}, 0, 0, 0);
+    ASSERT_NE(file, 0u) << inet.GetLastError();
+    QTimer::singleShot(0, [&stop] { stop = true; });
+    char buffer[200];
+    std::uint32_t n = 0;
+    EXPECT_FALSE(inet.InternetReadFile(file, buffer, sizeof buffer, n));
+    EXPECT_EQ(inet.GetLastError(), internet_operation_cancelled);
+    EXPECT_EQ(n, 0u);
 }
 
 struct TextCase {
@@ -312,6 +440,20 @@ INSTANTIATE_TEST_SUITE_P(
                  "Die Antwort des Servers konnte nicht gelesen werden", "The server response could not be parsed"},
         TextCase{"redirect", error_text<http_redirect_failed>, "Die Umleitung ist fehlgeschlagen",
                  "The redirection failed"},
+        TextCase{"internal", error_text<internet_internal_error>, "Ein interner Fehler ist aufgetreten",
+                 "An internal error occurred"},
+        TextCase{"cancelled", error_text<internet_operation_cancelled>, "Der Vorgang wurde abgebrochen",
+                 "The operation was canceled"},
+        TextCase{"certificate_date", error_text<internet_cert_date_invalid>,
+                 "Das Zertifikat des Servers ist abgelaufen oder noch nicht gültig",
+                 "The server's certificate has expired or is not yet valid"},
+        TextCase{"certificate_name", error_text<internet_cert_name_invalid>,
+                 "Das Zertifikat des Servers gilt für einen anderen Namen", "The server's certificate is for another name"},
+        TextCase{"certificate_untrusted", error_text<internet_invalid_ca>, "Dem Zertifikat des Servers wird nicht vertraut",
+                 "The server's certificate is not trusted"},
+        TextCase{"secure_channel", error_text<internet_security_channel_error>,
+                 "Es konnte keine sichere Verbindung zum Server hergestellt werden",
+                 "A secure connection to the server could not be made"},
         TextCase{"other", error_text<12345>, "Internet-Fehler 12345", "Internet error 12345"}),
     [](const testing::TestParamInfo<TextCase>& row) { return std::string(row.param.name); });
 
@@ -323,6 +465,21 @@ TEST(InetTransfer, TakesTheDocumentAsCodePageText)
     const InetText got = inet.openUrl(server.site() + QStringLiteral("/t"));
     ASSERT_TRUE(got.ok()) << got.description.toStdString();
     EXPECT_EQ(got.text, QStringLiteral("5.3.6 ü€"));
+}
+
+// The check that a trickling server held for minutes: one deadline for the whole request.
+TEST(InetTransfer, GivesUpAtItsDeadline)
+{
+    LocalHttpServer server;
+    server.serve("/t", Reply{.body = "5.3.6 and more to come", .drip_ms = 200});
+    InetTransfer inet;
+    inet.set_deadline_ms(500);
+    QElapsedTimer clock;
+    clock.start();
+    const InetText got = inet.openUrl(server.site() + QStringLiteral("/t"));
+    EXPECT_EQ(got.error, internet_timeout);
+    EXPECT_EQ(got.description.toStdString(), "The operation timed out");
+    EXPECT_LT(clock.elapsed(), 3000) << "the server would have taken 4 s";
 }
 
 TEST(InetTransfer, ErrorStatusAndUnreachableServerAreErrors)
