@@ -8,6 +8,12 @@
 
 namespace controls {
 
+namespace {
+
+bool isRootPath(const QString& path) { return path.size() == 3 && path.endsWith(QLatin1String(":\\")); }
+
+} // namespace
+
 DirListBox::DirListBox(Form& form, QString name, const platform::Machine& machine)
     : Control(form, std::move(name)), machine_(machine)
 {
@@ -61,9 +67,17 @@ QString DirListBox::list(int index) const
     return p;
 }
 
+int DirListBox::levels() const
+{
+    if (path_.isEmpty())
+        return 0;
+    // "C:" is one level, "C:" two, "C:" three.
+    return isRootPath(path_) ? 1 : int(path_.count(QLatin1Char('\\'))) + 1;
+}
+
 bool DirListBox::setListIndex(int index)
 {
-    if (index != -1 && !subfolders_.valid(index))
+    if (index < -std::max(1, levels()) || (index >= 0 && !subfolders_.valid(index)))
         return false;
     if (index != listIndex_) {
         listIndex_ = index;

@@ -30,8 +30,11 @@ public:
     int refresh() { return setPath(path_); }
 
     int listCount() const { return subfolders_.count(); }
+    // How many entries stand at -1 and below: the folder itself and every folder above it (1 at a root).
+    int levels() const;
     QString list(int index) const;
-    // -1: the folder itself; 0..: a subfolder the user has selected without opening it.
+    // -1: the folder itself; -2, -3, ...: a folder above it, 0..: a subfolder, that the user has selected
+    // without opening it.
     int listIndex() const { return listIndex_; }
     bool setListIndex(int index);
 

@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace qtui {
 
@@ -132,23 +134,44 @@ private:
     QComboBox* widget_;
 };
 
-// The subfolders of the folder list's folder; a double click opens one.
+// Each entry of the folder list a step further in than the one above it.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int roleLevel = Qt::UserRole;
+    static constexpr int step = 12;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(indented.rect.left() + step * index.data(roleLevel).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(step * index.data(roleLevel).toInt(), 0);
+    }
+};
+
+// The drive's root and every folder down to the folder list's folder, then that folder's subfolders; a
+// double click on any of them goes there.
 class DirListBinding : public Binding {
 public:
     DirListBinding(controls::DirListBox& c, FormWindow& w) : Binding(c, w), dirs_(c), widget_(new QListWidget)
     {
         setWidget(widget_);
         trackFocus(widget_);
+        widget_->setItemDelegate(new IndentDelegate(widget_));
         on(widget_, &QListWidget::currentRowChanged, [this](int row) {
-            if (!updating())
-                dirs_.setListIndex(row);
+            if (!updating() && row >= 0)
+                dirs_.setListIndex(indexOfRow(row));
         });
         // Opening reads the list anew, so it waits until the view is done with the double click.
         on(widget_, &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {
             if (updating())
                 return;
-            const int row = widget_->row(item);
-            QMetaObject::invokeMethod(widget_, [this, row] { dirs_.userOpen(row); }, Qt::QueuedConnection);
+            const int index = indexOfRow(widget_->row(item));
+            QMetaObject::invokeMethod(widget_, [this, index] { dirs_.userOpen(index); }, Qt::QueuedConnection);
         });
     }
 
@@ -156,16 +179,34 @@ protected:
     void sync(P what, int) override
     {
         if (is(what, P::Path) || is(what, P::Items)) {
-            QStringList entries;
+            widget_->clear();
+            const int levels = dirs_.levels();
+            const QIcon open = widget_->style()->standardIcon(QStyle::SP_DirOpenIcon);
+            const QIcon closed = widget_->style()->standardIcon(QStyle::SP_DirClosedIcon);
+            for (int level = 0; level < levels; ++level) {
+                const QString path = dirs_.list(level - levels);
+                add(open, level == 0 ? path : nameOf(path), level);
+            }
             for (int i = 0; i < dirs_.listCount(); ++i)
-                entries << dirs_.list(i);
-            showEntries(widget_, entries, dirs_.listIndex());
+                add(closed, nameOf(dirs_.list(i)), levels);
         }
-        if (is(what, P::ListIndex) && widget_->currentRow() != dirs_.listIndex())
-            widget_->setCurrentRow(dirs_.listIndex());
+        if (is(what, P::Path) || is(what, P::Items) || is(what, P::ListIndex)) {
+            const int row = dirs_.listIndex() + dirs_.levels();
+            if (widget_->currentRow() != row)
+                widget_->setCurrentRow(row);
+        }
     }
 
 private:
+    // Rows from the root down: the folders above and the folder itself are -levels .. -1, the subfolders 0 ..
+    int indexOfRow(int row) const { return row - dirs_.levels(); }
+    static QString nameOf(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1); }
+    void add(const QIcon& icon, const QString& text, int level)
+    {
+        auto* item = new QListWidgetItem(icon, text, widget_);
+        item->setData(IndentDelegate::roleLevel, level);
+    }
+
     controls::DirListBox& dirs_;
     QListWidget* widget_;
 };

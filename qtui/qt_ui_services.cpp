@@ -12,7 +12,8 @@
 
 namespace qtui {
 
-QtUiServices::QtUiServices(std::unique_ptr<PathMapping> paths) : paths_(paths ? std::move(paths) : hostPathMapping())
+QtUiServices::QtUiServices(std::unique_ptr<PathMapping> paths, int language)
+    : paths_(paths ? std::move(paths) : std::make_unique<PathMapping>()), language_(language)
 {
     printer_.onPdfWritten = [this](const QString& path) {
         showMessageBox({64, platform::programTitle(),
@@ -70,19 +71,10 @@ QString QtUiServices::showInputBox(const platform::InputBoxRequest& request)
 
 std::optional<platform::FileDialogAnswer> QtUiServices::fileDialog(const platform::FileDialogRequest& request, bool save)
 {
-    platform::FileDialogRequest shown = request;
-    for (;;) {
-        const auto dialog = buildFileDialog(shown, save ? FileDialogMode::Save : FileDialogMode::Open, *paths_, owner());
-        const int result = dialog->exec();
-        const FileDialogResult r = fileDialogResult(*dialog, result, *paths_);
-        if (r.choice == FileChoice::Chosen)
-            return r.answer;
-        if (r.choice == FileChoice::Cancelled)
-            return std::nullopt;
-        showMessageBox({48, request.title.isEmpty() ? platform::programTitle() : request.title,
-                        QStringLiteral("Please choose a file on one of the computer's drives.")});
-        shown.fileName.clear();
-    }
+    FileDialog dialog(request, save ? FileDialogMode::Save : FileDialogMode::Open, *paths_, language_, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.answer();
 }
 
 std::optional<platform::FileDialogAnswer> QtUiServices::showOpenDialog(const platform::FileDialogRequest& request)

@@ -2,6 +2,7 @@
 // The UI services of the program on Qt: message and input boxes, the common dialogs over the machine's
 // drives, the printer, the beep, event pumping, the busy pointer and the end of the program.
 
+#include "platform/system_queries.h"
 #include "platform/ui_services.h"
 #include "qtui/path_mapping.h"
 #include "qtui/qt_printer.h"
@@ -17,8 +18,9 @@ namespace qtui {
 
 class QtUiServices : public platform::UiServices {
 public:
-    // Dialogs browse `paths` (the host's own file system when none is given).
-    explicit QtUiServices(std::unique_ptr<PathMapping> paths = nullptr);
+    // File dialogs browse `paths` (no drives at all when none is given); the texts the front end adds to the
+    // program's own are in `language` (0 German, 1 English).
+    explicit QtUiServices(std::unique_ptr<PathMapping> paths = nullptr, int language = platform::get_language());
     ~QtUiServices() override;
     QtUiServices(const QtUiServices&) = delete;
     QtUiServices& operator=(const QtUiServices&) = delete;
@@ -54,6 +56,7 @@ private:
     std::optional<platform::FileDialogAnswer> fileDialog(const platform::FileDialogRequest& request, bool save);
 
     std::unique_ptr<PathMapping> paths_;
+    int language_;
     QtPrinter printer_;
     QPointer<QWidget> owner_;
     platform::MousePointer pointer_ = platform::MousePointer::Default;

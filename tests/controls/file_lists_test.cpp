@@ -67,10 +67,15 @@ TEST_F(FolderList, ListsTheSubfoldersAsSortedFullPaths)
     EXPECT_EQ(dir1.list(-1), dir1.path());
     EXPECT_EQ(dir1.list(-2), "C:\\");
     EXPECT_EQ(dir1.list(-3), "");
+    EXPECT_EQ(dir1.levels(), 2);
+    EXPECT_TRUE(dir1.setListIndex(-2)) << "a folder above may be selected";
+    EXPECT_EQ(dir1.listIndex(), -2);
+    EXPECT_FALSE(dir1.setListIndex(-3));
     EXPECT_FALSE(dir1.path().endsWith('\\'));
 
     ASSERT_EQ(dir1.setPath("C:"), 0);
     EXPECT_EQ(dir1.path(), "C:\\");
+    EXPECT_EQ(dir1.levels(), 1);
     ASSERT_EQ(dir1.listCount(), 3);
     EXPECT_EQ(dir1.list(0), "C:\\alpha");
 }

@@ -277,13 +277,15 @@ TEST_F(MainWindowTest, PicturesPanelsAndFolderLists)
     form.StatusBar.setPanelWidth(2, 3200);
     EXPECT_EQ(widget<QLabel>("StatusBar.panel2")->width(), qRound(3200 / 15.0));
 
-    // The hidden folder list shows the subfolders of where it is.
+    // The hidden folder list shows the way down to where it is, then the subfolders by name.
     auto* dirs = widget<QListWidget>("Dir1");
-    EXPECT_EQ(dirs->count(), form.Dir1.listCount());
+    EXPECT_EQ(dirs->count(), form.Dir1.levels() + form.Dir1.listCount());
     ASSERT_EQ(form.Dir1.setPath(form.Dir1.list(0)), 0);
-    EXPECT_EQ(dirs->count(), form.Dir1.listCount());
-    for (int i = 0; i < dirs->count(); ++i)
-        EXPECT_EQ(dirs->item(i)->text(), form.Dir1.list(i));
+    ASSERT_EQ(form.Dir1.levels(), 2);
+    ASSERT_EQ(dirs->count(), 2 + form.Dir1.listCount());
+    EXPECT_EQ(dirs->item(0)->text(), form.Dir1.list(-2));
+    for (int i = 0; i < form.Dir1.listCount(); ++i)
+        EXPECT_EQ(form.Dir1.list(-1) + "\\" + dirs->item(2 + i)->text(), form.Dir1.list(i));
 }
 
 TEST_F(MainWindowTest, OpeningAMenuRunsItsClick)
